@@ -1,0 +1,35 @@
+# Adds every immediate sub-folder of DIR that holds a CMakeLists.txt.
+function(velmora_add_subdirectories dir)
+  file(GLOB children RELATIVE ${PROJECT_SOURCE_DIR}/${dir} ${PROJECT_SOURCE_DIR}/${dir}/*)
+  list(SORT children)
+  foreach(child IN LISTS children)
+    if(IS_DIRECTORY ${PROJECT_SOURCE_DIR}/${dir}/${child}
+       AND EXISTS ${PROJECT_SOURCE_DIR}/${dir}/${child}/CMakeLists.txt)
+      add_subdirectory(${PROJECT_SOURCE_DIR}/${dir}/${child} ${CMAKE_BINARY_DIR}/${dir}/${child})
+    endif()
+  endforeach()
+endfunction()
+
+# velmora_add_test(NAME SOURCES a.cpp b.cpp LIBS x y [THREAD] [LABELS l...])
+# A GoogleTest executable registered with CTest. THREAD marks tests that exercise threads:
+# they also run in the ThreadSanitizer build (label "thread").
+function(velmora_add_test name)
+  cmake_parse_arguments(T "THREAD" "" "SOURCES;LIBS;LABELS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gmock GTest::gtest_main Threads::Threads)
+  set(labels ${T_LABELS})
+  if(T_THREAD)
+    list(APPEND labels thread)
+    set_property(GLOBAL APPEND PROPERTY VELMORA_THREAD_TESTS ${name})
+  endif()
+  set_property(GLOBAL APPEND PROPERTY VELMORA_ALL_TESTS ${name})
+  gtest_discover_tests(${name} PROPERTIES LABELS "${labels}" DISCOVERY_TIMEOUT 60)
+endfunction()
+
+function(velmora_finish_thread_tests)
+  get_property(thread_tests GLOBAL PROPERTY VELMORA_THREAD_TESTS)
+  add_custom_target(thread_tests)
+  if(thread_tests)
+    add_dependencies(thread_tests ${thread_tests})
+  endif()
+endfunction()
