@@ -27,6 +27,12 @@ bool DebugEnabled() {
 
 }  // namespace
 
+bool DebugOutputEnabled() {
+  if (DebugEnabled()) return true;
+  std::lock_guard lock(SinkMutex());
+  return ActiveCapture() != nullptr;
+}
+
 void DebugOutput(std::string_view text) {
   std::lock_guard lock(SinkMutex());
   if (DebugCapture* capture = ActiveCapture()) capture->Append(text);

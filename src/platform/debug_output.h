@@ -11,6 +11,10 @@ namespace velmora::platform {
 // on a line of its own); a capture installed by a test receives every text regardless.
 void DebugOutput(std::string_view text);
 
+// True when texts go anywhere (VELMORA_DEBUG=1 or a capture installed): callers with costly
+// formatting skip it otherwise.
+bool DebugOutputEnabled();
+
 // printf-style convenience for the fixed log formats.
 void DebugOutputF(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
