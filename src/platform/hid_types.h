@@ -60,6 +60,9 @@ struct HidReportField {
   bool isArray = false;      // array (selector) item rather than variable
   int32_t logicalMin = 0;
   int32_t logicalMax = 0;
+  // Array items only: the first selector position (selector value - logicalMin) this
+  // capability's usages answer to. Capabilities of one array item share its fields.
+  uint32_t arrayPosition = 0;
 };
 
 // A button capability (HIDP_BUTTON_CAPS). A capability that is not a range has
