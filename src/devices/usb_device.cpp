@@ -326,7 +326,7 @@ int COrvaneUSBDevice::WriteKeyAssignments(const std::vector<profiles::KeyAssignE
 
 int COrvaneUSBDevice::WriteProfileKeyAssignments(int) { return 0; }
 
-int COrvaneUSBDevice::UploadMacros(const Json::Value&) { return 0; }
+int COrvaneUSBDevice::UploadMacros(const std::vector<int>&) { return 0; }
 
 int COrvaneUSBDevice::WriteParameterRecord(int, int) { return 0; }
 

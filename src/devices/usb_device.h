@@ -30,7 +30,8 @@ inline constexpr int kKeyPositionCount = 170;
 // Key-press fade entries are addressed by key index 1-170.
 inline constexpr size_t kFadeEntryCount = 171;
 inline constexpr size_t kMarqueeSize = 23;
-inline constexpr size_t kAudioInputSize = 100;
+// The first 25 spectrum values (100 bytes) are kept.
+inline constexpr size_t kAudioInputSize = 25;
 inline constexpr size_t kAudioLightParamCount = 6;
 // The position maps' mark for "no key" / "no LED".
 inline constexpr uint8_t kNoIndex = 255;
@@ -76,8 +77,8 @@ class COrvaneUSBDevice {
   virtual std::vector<int> ListMacroKeys() { return {}; }             // 161
   virtual int WriteKeyAssignments(const std::vector<profiles::KeyAssignEntry>& list);  // 162
   virtual int WriteProfileKeyAssignments(int profileIndex);          // 163
-  // The macro list is the "MacroInfo" list of "macro.config".
-  virtual int UploadMacros(const Json::Value& macroList);            // 164
+  // Macro indices ("MacroInfo" places of "macro.config") in device order.
+  virtual int UploadMacros(const std::vector<int>& macroIndices);    // 164
   virtual int WriteParameterRecord(int profileIndex, int value);     // 165
   virtual void LoadMacroConfig() {}                                   // 166
   virtual void SetKeyValueMap(const std::map<int, int>& map);        // 167
@@ -97,9 +98,10 @@ class COrvaneUSBDevice {
   virtual void SetLightColor(int red, int green, int blue);         // 180
   virtual void GetLightColor();                                       // 181
   virtual void SelectKey(int index) { selectedKey = index; }         // 182
-  virtual void FeedAudioSpectrum(const uint8_t* data, size_t length) {  // 183
-    (void)data;
-    (void)length;
+  // Spectrum values of the capture program (band levels first).
+  virtual void FeedAudioSpectrum(const int32_t* values, size_t count) {  // 183
+    (void)values;
+    (void)count;
   }
   virtual void SetAudioLightParams(const uint32_t* values, size_t count) {  // 184
     (void)values;
@@ -265,7 +267,7 @@ class COrvaneUSBDevice {
   std::array<uint8_t, kMarqueeSize> pressedKeyMarks{};
   std::array<uint8_t, kMarqueeSize> marquee{};
 
-  std::array<uint8_t, kAudioInputSize> audioInput{};
+  std::array<int32_t, kAudioInputSize> audioInput{};
   std::array<uint32_t, kAudioLightParamCount> audioLightParams{};
 };
 
