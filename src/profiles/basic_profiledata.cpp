@@ -18,10 +18,6 @@ constexpr const char* kKeyList = "KeyList";
 constexpr const char* kAssignment = "Assignment";
 constexpr const char* kDefaultAssignment = "DefaultAssignment";
 
-uint8_t ByteMember(const Json::Value& object, const char* key) {
-  return static_cast<uint8_t>(IntMember(object, key));
-}
-
 // "Device"[index] of a document, null when it has none.
 Json::Value DeviceEntry(const Json::Value& document, Json::ArrayIndex index) {
   const Json::Value* devices = FindArray(document, kDevice);

@@ -33,6 +33,14 @@ int64_t IntMember(const Json::Value& object, const char* key) {
   return ReadInteger(FindMember(object, key)).value_or(0);
 }
 
+uint8_t ByteMember(const Json::Value& object, const char* key) {
+  return static_cast<uint8_t>(IntMember(object, key));
+}
+
+uint16_t HalfMember(const Json::Value& object, const char* key) {
+  return static_cast<uint16_t>(IntMember(object, key));
+}
+
 uint8_t BoolMember(const Json::Value& object, const char* key) {
   const Json::Value* member = FindMember(object, key);
   if (member != nullptr && member->isBool()) return member->asBool() ? 1 : 0;

@@ -28,6 +28,9 @@ const Json::Value* FindArray(const Json::Value& value, const char* key);
 std::optional<int64_t> ReadInteger(const Json::Value* value);
 // Integer member of an object, 0 when absent or of the wrong type.
 int64_t IntMember(const Json::Value& object, const char* key);
+// Integer member cut to its low byte / low 16 bits (the record field widths).
+uint8_t ByteMember(const Json::Value& object, const char* key);
+uint16_t HalfMember(const Json::Value& object, const char* key);
 // Boolean member: true/false, or an integer read as non-zero; 0 when absent.
 uint8_t BoolMember(const Json::Value& object, const char* key);
 // String member, empty when absent or not a string (bytes kept as stored).

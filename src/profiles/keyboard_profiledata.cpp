@@ -18,10 +18,8 @@ uint32_t HalvesOf(const Json::Value& section, const char* low, const char* high)
 }
 
 CustomLightColor ReadColor(const Json::Value& element) {
-  auto byte = [&element](const char* key) {
-    return static_cast<uint8_t>(IntMember(element, key));
-  };
-  return {byte("Red"), byte("Green"), byte("Blue"), byte("Alpha")};
+  return {ByteMember(element, "Red"), ByteMember(element, "Green"), ByteMember(element, "Blue"),
+          ByteMember(element, "Alpha")};
 }
 
 void WriteColor(Json::Value& element, const CustomLightColor& color) {

@@ -7,16 +7,15 @@ namespace velmora::profiles {
 namespace {
 
 LightEffectEntry ReadStep(const Json::Value& step) {
-  auto byte = [&step](const char* key) { return static_cast<uint8_t>(IntMember(step, key)); };
   LightEffectEntry e;
-  e.mode = byte("LEDREGMode");
-  e.brightness = byte("LEDBrightness");
-  e.speed = byte("LEDSpeed");
-  e.direction = byte("LEDDirection");
-  e.multiColor = byte("LEDMultiColor");
-  e.red = byte("red");
-  e.green = byte("green");
-  e.blue = byte("blue");
+  e.mode = ByteMember(step, "LEDREGMode");
+  e.brightness = ByteMember(step, "LEDBrightness");
+  e.speed = ByteMember(step, "LEDSpeed");
+  e.direction = ByteMember(step, "LEDDirection");
+  e.multiColor = ByteMember(step, "LEDMultiColor");
+  e.red = ByteMember(step, "red");
+  e.green = ByteMember(step, "green");
+  e.blue = ByteMember(step, "blue");
   e.time = static_cast<uint32_t>(IntMember(step, "Time"));
   e.cycle = static_cast<uint32_t>(IntMember(step, "Cyle"));
   return e;

@@ -11,14 +11,6 @@ constexpr const char* kStageActive = "StageActive";
 constexpr const char* kSystemStages = "SystemStages";
 constexpr const char* kReportStages = "ReportStages";
 
-uint8_t ByteMember(const Json::Value& object, const char* key) {
-  return static_cast<uint8_t>(IntMember(object, key));
-}
-
-uint16_t HalfMember(const Json::Value& object, const char* key) {
-  return static_cast<uint16_t>(IntMember(object, key));
-}
-
 DPIStageRecord ReadStage(const Json::Value& element) {
   DPIStageRecord s;
   s.enabled = ByteMember(element, "StageActive");
