@@ -1,54 +1,52 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <span>
+
+#include "transport/command_packet.h"
 
 namespace velmora::sim {
 
 // The 64-byte command report as the firmware sees it: report id, checksum of bytes 3-63
 // (little-endian at 1-2), command, chunk length, chunk offset (little-endian at 5-6), status,
-// then up to 56 data bytes.
-inline constexpr size_t kPacketSize = 64;
-inline constexpr uint8_t kCommandReportId = 4;
-inline constexpr size_t kCommandByte = 3;
-inline constexpr size_t kLengthByte = 4;
-inline constexpr size_t kOffsetByte = 5;
-inline constexpr size_t kStatusByte = 7;
-inline constexpr size_t kDataByte = 8;
-inline constexpr size_t kMaxChunk = kPacketSize - kDataByte;
+// then up to 56 data bytes. Layout and command codes are the host's (transport/command_packet.h);
+// the checksum is verified here on its own, so that a fault in the host's framing shows.
+using transport::kCommandReportId;
+using transport::kPacketSize;
+using transport::Packet;
+inline constexpr size_t kCommandByte = transport::kPacketCommandOffset;
+inline constexpr size_t kLengthByte = transport::kPacketLengthOffset;
+inline constexpr size_t kOffsetByte = transport::kPacketAddressOffset;
+inline constexpr size_t kStatusByte = transport::kPacketStatusOffset;
+inline constexpr size_t kDataByte = transport::kPacketDataOffset;
+inline constexpr size_t kMaxChunk = transport::kPacketDataCapacity;
 
-using Packet = std::array<uint8_t, kPacketSize>;
-
-// Command codes the firmware answers.
-enum CommandCode : uint8_t {
-  kCmdBeginConfig = 0x01,
-  kCmdEndConfig = 0x02,
-  kCmdReadDeviceInfo = 0x03,
-  kCmdReadParams = 0x05,
-  kCmdWriteParams = 0x06,
-  kCmdReadKeyMap = 0x07,
-  kCmdWriteKeyMap = 0x09,
-  kCmdWriteColorTable = 0x0B,
-  kCmdStreamLightFrame = 0x12,
-  kCmdWriteMacroData = 0x15,
-  kCmdWriteShootData = 0x17,
-  kCmdReadStatus = 0x1A,
-  kCmdReadLedMap = 0x1B,
-  kCmdAnnounceLightControl = 0x1C,
-  kCmdQueryLink = 0xAA,
-};
+using transport::kCommandAnnounceLightControl;
+using transport::kCommandBeginConfig;
+using transport::kCommandEndConfig;
+using transport::kCommandQueryLink;
+using transport::kCommandReadDeviceInfo;
+using transport::kCommandReadKeyMap;
+using transport::kCommandReadLedMap;
+using transport::kCommandReadParams;
+using transport::kCommandReadStatus;
+using transport::kCommandStreamLightFrame;
+using transport::kCommandWriteColorTable;
+using transport::kCommandWriteKeyMap;
+using transport::kCommandWriteMacroData;
+using transport::kCommandWriteParams;
+using transport::kCommandWriteShootData;
 
 // Reply status bytes. 0xFF is what the firmware answers to a request it cannot carry out
 // (outside the block, chunk too long, bad checksum when checked); 0xFE to a command it does
 // not know.
 inline constexpr uint8_t kStatusOk = 0x00;
-inline constexpr uint8_t kStatusError = 0xFF;
-inline constexpr uint8_t kStatusUnsupported = 0xFE;
+inline constexpr uint8_t kStatusError = transport::kReplyStatusFF;
+inline constexpr uint8_t kStatusUnsupported = transport::kReplyStatusFE;
 // Command byte of every reply a receiver gives while its device is not reachable.
-inline constexpr uint8_t kUnreachableCommand = 0xAA;
+inline constexpr uint8_t kUnreachableCommand = transport::kReplyReceiverUnreachable;
 // QueryLink reply data byte 8 while the device behind a receiver is linked.
-inline constexpr uint8_t kLinkedMark = 0xFF;
+inline constexpr uint8_t kLinkedMark = transport::kLinkUp;
 
 // Sum of bytes 3-63 (low 16 bits). A shorter span counts the bytes it has.
 uint16_t PacketChecksum(std::span<const uint8_t> packet);

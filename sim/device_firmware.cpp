@@ -16,17 +16,17 @@ struct AreaCommand {
 
 // Which memory area each block command reaches.
 constexpr AreaCommand kAreaCommands[] = {
-    {kCmdReadDeviceInfo, MemoryArea::Information, Access::Read},
-    {kCmdReadParams, MemoryArea::Parameters, Access::Read},
-    {kCmdWriteParams, MemoryArea::Parameters, Access::Write},
-    {kCmdReadKeyMap, MemoryArea::KeyMap, Access::Read},
-    {kCmdWriteKeyMap, MemoryArea::KeyMap, Access::Write},
-    {kCmdWriteColorTable, MemoryArea::ColorTables, Access::Write},
-    {kCmdStreamLightFrame, MemoryArea::LightFrame, Access::Write},
-    {kCmdWriteMacroData, MemoryArea::Macro, Access::Write},
-    {kCmdWriteShootData, MemoryArea::Shooting, Access::Write},
-    {kCmdReadStatus, MemoryArea::Status, Access::Read},
-    {kCmdReadLedMap, MemoryArea::LedMap, Access::Read},
+    {kCommandReadDeviceInfo, MemoryArea::Information, Access::Read},
+    {kCommandReadParams, MemoryArea::Parameters, Access::Read},
+    {kCommandWriteParams, MemoryArea::Parameters, Access::Write},
+    {kCommandReadKeyMap, MemoryArea::KeyMap, Access::Read},
+    {kCommandWriteKeyMap, MemoryArea::KeyMap, Access::Write},
+    {kCommandWriteColorTable, MemoryArea::ColorTables, Access::Write},
+    {kCommandStreamLightFrame, MemoryArea::LightFrame, Access::Write},
+    {kCommandWriteMacroData, MemoryArea::Macro, Access::Write},
+    {kCommandWriteShootData, MemoryArea::Shooting, Access::Write},
+    {kCommandReadStatus, MemoryArea::Status, Access::Read},
+    {kCommandReadLedMap, MemoryArea::LedMap, Access::Read},
 };
 
 std::optional<AreaCommand> FindAreaCommand(uint8_t code) {
@@ -55,16 +55,16 @@ Packet DeviceFirmware::Execute(const Packet& request) {
                                                : WriteArea(request, areaCommand->area);
   }
   switch (command) {
-    case kCmdBeginConfig:
+    case kCommandBeginConfig:
       inConfig_ = true;
       return MakeReply(request, kStatusOk);
-    case kCmdEndConfig:
+    case kCommandEndConfig:
       inConfig_ = false;
       return MakeReply(request, kStatusOk);
-    case kCmdAnnounceLightControl:
+    case kCommandAnnounceLightControl:
       lightControlAnnounced_ = true;
       return MakeReply(request, kStatusOk);
-    case kCmdQueryLink: {
+    case kCommandQueryLink: {
       // Answering at all means the device is reachable.
       Packet reply = MakeReply(request, kStatusOk);
       reply[kDataByte] = kLinkedMark;

@@ -16,6 +16,8 @@ enum class FaultKind {
   FailWrite,          // the write fails at once
 };
 
+// One planned fault. Built with the named constructors and refined with the setters:
+//   Fault::ErrorStatus(0xFE).OnCommand(0x09).After(3)
 struct Fault {
   FaultKind kind = FaultKind::ErrorStatus;
   std::optional<uint8_t> command;  // only requests with this command code; any when empty
@@ -24,6 +26,30 @@ struct Fault {
   uint8_t status = 0xFF;           // ErrorStatus
   uint8_t strayCommand = 0x12;     // StrayReply: command byte of the stray replies
   int strayReplies = 1;            // StrayReply
+
+  static Fault ErrorStatus(uint8_t status) { return Of(FaultKind::ErrorStatus).WithStatus(status); }
+  static Fault StrayReply(uint8_t strayCommand = 0x12, int replies = 1) {
+    Fault f = Of(FaultKind::StrayReply);
+    f.strayCommand = strayCommand;
+    f.strayReplies = replies;
+    return f;
+  }
+  static Fault NoReply() { return Of(FaultKind::NoReply); }
+  static Fault UnplugBeforeReply() { return Of(FaultKind::UnplugBeforeReply); }
+  static Fault StallWrite() { return Of(FaultKind::StallWrite); }
+  static Fault FailWrite() { return Of(FaultKind::FailWrite); }
+
+  Fault& OnCommand(uint8_t code) { command = code; return *this; }
+  Fault& Times(int n) { count = n; return *this; }
+  Fault& After(int n) { skip = n; return *this; }
+
+ private:
+  static Fault Of(FaultKind kind) {
+    Fault f;
+    f.kind = kind;
+    return f;
+  }
+  Fault& WithStatus(uint8_t s) { status = s; return *this; }
 };
 
 // Faults planned for one command interface, applied in the order they were injected: each

@@ -7,7 +7,7 @@ ReceiverFirmware::ReceiverFirmware(std::shared_ptr<CommandResponder> device, boo
 
 Packet ReceiverFirmware::Respond(const Packet& request) {
   const bool linked = linked_.load();
-  if (CommandOf(request) == kCmdQueryLink) {
+  if (CommandOf(request) == kCommandQueryLink) {
     Packet reply = MakeReply(request, kStatusOk);
     reply[kDataByte] = linked ? kLinkedMark : 0x00;
     SealPacket(reply);
