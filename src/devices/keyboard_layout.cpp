@@ -48,8 +48,8 @@ constexpr CodeRun kCodeRuns[] = {
     {120, 5, {0xD0, 0xA2, 0x01}}, {125, 1, Modifier(0x80)},
 };
 
-constexpr std::array<KeyFunctionCode, kKeyPositionCount> BuildDefaultCodes() {
-  std::array<KeyFunctionCode, kKeyPositionCount> codes{};
+constexpr std::array<KeyFunctionCode, kKeyboardPositionCount> BuildDefaultCodes() {
+  std::array<KeyFunctionCode, kKeyboardPositionCount> codes{};
   codes.fill(kUnusedKeyCode);
   for (const CodeRun& run : kCodeRuns) {
     for (uint8_t i = 0; i < run.count; ++i) {
@@ -118,8 +118,8 @@ constexpr std::array<uint8_t, kWaveOrderLength> BuildWaveOrder() {
   return order;
 }
 
-constexpr std::array<uint8_t, kKeyPositionCount> BuildSweepOrder() {
-  std::array<uint8_t, kKeyPositionCount> order{};
+constexpr std::array<uint8_t, kKeyboardPositionCount> BuildSweepOrder() {
+  std::array<uint8_t, kKeyboardPositionCount> order{};
   size_t next = 0;
   for (size_t column = 0; column < kGridColumns; ++column) {
     for (size_t step = 0; step < kGridRows; ++step) {
@@ -127,7 +127,7 @@ constexpr std::array<uint8_t, kKeyPositionCount> BuildSweepOrder() {
       if (CellAt(row, column) != N) order[next++] = CellAt(row, column);
     }
   }
-  AppendPositionsOutsideGrid(order, next, kKeyPositionCount);
+  AppendPositionsOutsideGrid(order, next, kKeyboardPositionCount);
   return order;
 }
 
@@ -169,19 +169,35 @@ constexpr std::array<KeyGroup, kGroupSequenceLength> BuildGroupSequence() {
   return sequence;
 }
 
+constexpr GridCell kNotInGrid{0xFF, 0xFF};
+
+constexpr std::array<GridCell, kKeyboardPositionCount> BuildCellOfPosition() {
+  std::array<GridCell, kKeyboardPositionCount> cells{};
+  cells.fill(kNotInGrid);
+  for (size_t row = 0; row < kGridRows; ++row) {
+    for (size_t column = 0; column < kGridColumns; ++column) {
+      const uint8_t position = kGrid[row][column];
+      if (position != N) cells[position] = GridCell{uint8_t(row), uint8_t(column)};
+    }
+  }
+  return cells;
+}
+
+constexpr std::array<GridCell, kKeyboardPositionCount> kCellOfPosition = BuildCellOfPosition();
+
 static_assert((kLastStripe - kFirstStripe + 1) + (kLastStripe - kFirstStripe - 1) ==
               static_cast<int>(kGroupSequenceLength));
 
 }  // namespace
 
-const std::array<KeyFunctionCode, kKeyPositionCount> kKeyPositionDefaultCodes =
+const std::array<KeyFunctionCode, kKeyboardPositionCount> kKeyPositionDefaultCodes =
     BuildDefaultCodes();
 
 const std::array<KeyGridRow, kGridRows> kKeyGrid = kGrid;
 
 const std::array<uint8_t, kWaveOrderLength> kWaveKeyOrder = BuildWaveOrder();
 
-const std::array<uint8_t, kKeyPositionCount> kSweepKeyOrder = BuildSweepOrder();
+const std::array<uint8_t, kKeyboardPositionCount> kSweepKeyOrder = BuildSweepOrder();
 
 const std::array<KeyGroup, kKeyGroupCount> kKeyGroups = BuildKeyGroups();
 
@@ -204,9 +220,15 @@ const std::array<uint8_t, kRainKeyCount> kRainKeys = {
 const std::array<KeyGroup, kGroupSequenceLength> kGroupSequence = BuildGroupSequence();
 
 bool IsKeyPositionUsed(size_t position) {
-  return position < kKeyPositionCount && kKeyPositionDefaultCodes[position] != kUnusedKeyCode;
+  return position < kKeyboardPositionCount && kKeyPositionDefaultCodes[position] != kUnusedKeyCode;
 }
 
 uint8_t GridKeyAt(size_t row, size_t column) { return CellAt(row, column); }
+
+bool FindGridCell(size_t position, GridCell& cell) {
+  if (position >= kKeyboardPositionCount || kCellOfPosition[position] == kNotInGrid) return false;
+  cell = kCellOfPosition[position];
+  return true;
+}
 
 }  // namespace velmora::devices

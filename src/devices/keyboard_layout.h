@@ -12,7 +12,7 @@
 // navigation block, the number pad and the layout-variant keys (ISO, JIS, Korean, Brazilian).
 namespace velmora::devices {
 
-inline constexpr size_t kKeyPositionCount = 170;
+inline constexpr size_t kKeyboardPositionCount = 170;
 // Marks an empty cell or slot in the tables below.
 inline constexpr uint8_t kNoKeyPosition = 170;
 
@@ -37,7 +37,7 @@ inline constexpr KeyFunctionCode kUnusedKeyCode{0x20, 0x00, 0x00};
 
 // Factory key code of every key position; the keyboard finds each position's key index by
 // looking this code up in the device's key map.
-extern const std::array<KeyFunctionCode, kKeyPositionCount> kKeyPositionDefaultCodes;
+extern const std::array<KeyFunctionCode, kKeyboardPositionCount> kKeyPositionDefaultCodes;
 
 // True for a position that stands for a physical key (its factory code is not the unused one).
 bool IsKeyPositionUsed(size_t position);
@@ -52,13 +52,22 @@ extern const std::array<KeyGridRow, kGridRows> kKeyGrid;
 // The grid cell's position, or kNoKeyPosition for an empty cell or one outside the grid.
 uint8_t GridKeyAt(size_t row, size_t column);
 
+struct GridCell {
+  uint8_t row = 0;
+  uint8_t column = 0;
+  friend constexpr bool operator==(const GridCell&, const GridCell&) = default;
+};
+
+// The cell that holds position; false for a position the grid does not show.
+bool FindGridCell(size_t position, GridCell& cell);
+
 // Positions 0-125 as one continuous line: the grid's rows snake from the top-left corner
 // (row 0 left to right, row 1 right to left, ...); the four unused positions come last.
 extern const std::array<uint8_t, kWaveOrderLength> kWaveKeyOrder;
 
 // All 170 positions as one sweep: the grid's columns snake from the left edge (column 0 top
 // to bottom, column 1 bottom to top, ...); the positions without a key come last.
-extern const std::array<uint8_t, kKeyPositionCount> kSweepKeyOrder;
+extern const std::array<uint8_t, kKeyboardPositionCount> kSweepKeyOrder;
 
 // Vertical bands of the grid: group g holds columns 2g and 2g + 1, row by row; the last group
 // holds column 22 alone, its other slots empty.

@@ -28,7 +28,7 @@ std::optional<Cell> FindInGrid(uint8_t position) {
 
 std::set<uint8_t> UsedPositions() {
   std::set<uint8_t> used;
-  for (size_t position = 0; position < kKeyPositionCount; ++position) {
+  for (size_t position = 0; position < kKeyboardPositionCount; ++position) {
     if (IsKeyPositionUsed(position)) used.insert(static_cast<uint8_t>(position));
   }
   return used;
@@ -73,7 +73,7 @@ TEST(KeyboardLayoutTest, EveryKeyHasItsOwnFactoryCode) {
         << "position " << int(position);
   }
   EXPECT_EQ(UsedPositions().size(), 122u);
-  EXPECT_FALSE(IsKeyPositionUsed(kKeyPositionCount));
+  EXPECT_FALSE(IsKeyPositionUsed(kKeyboardPositionCount));
 }
 
 TEST(KeyboardLayoutTest, GridHoldsEveryKeyExactlyOnce) {
@@ -98,6 +98,18 @@ TEST(KeyboardLayoutTest, GridLookupOutsideTheGridIsEmpty) {
   EXPECT_EQ(GridKeyAt(0, kGridColumns), kNoKeyPosition);
 }
 
+TEST(KeyboardLayoutTest, CellLookupFindsEveryGridKey) {
+  GridCell cell;
+  EXPECT_FALSE(FindGridCell(kNoKeyPosition, cell));
+  for (size_t position = 0; position < kKeyboardPositionCount; ++position) {
+    const std::optional<Cell> expected = FindInGrid(static_cast<uint8_t>(position));
+    ASSERT_EQ(FindGridCell(position, cell), expected.has_value()) << position;
+    if (!expected) continue;
+    EXPECT_EQ(cell.row, expected->row) << position;
+    EXPECT_EQ(cell.column, expected->column) << position;
+  }
+}
+
 TEST(KeyboardLayoutTest, WaveOrderIsAContinuousLineThroughPositions0To125) {
   std::set<uint8_t> distinct(kWaveKeyOrder.begin(), kWaveKeyOrder.end());
   EXPECT_EQ(distinct.size(), kWaveOrderLength);
@@ -120,8 +132,8 @@ TEST(KeyboardLayoutTest, WaveOrderIsAContinuousLineThroughPositions0To125) {
 
 TEST(KeyboardLayoutTest, SweepOrderVisitsAllPositionsColumnByColumn) {
   std::set<uint8_t> distinct(kSweepKeyOrder.begin(), kSweepKeyOrder.end());
-  EXPECT_EQ(distinct.size(), kKeyPositionCount);
-  EXPECT_EQ(*distinct.rbegin(), kKeyPositionCount - 1);
+  EXPECT_EQ(distinct.size(), kKeyboardPositionCount);
+  EXPECT_EQ(*distinct.rbegin(), kKeyboardPositionCount - 1);
   const size_t keyCount = UsedPositions().size();
   for (size_t i = 1; i < keyCount; ++i) {
     const Cell before = *FindInGrid(kSweepKeyOrder[i - 1]);
@@ -129,7 +141,7 @@ TEST(KeyboardLayoutTest, SweepOrderVisitsAllPositionsColumnByColumn) {
     EXPECT_GE(after.column, before.column) << "entry " << i;
     EXPECT_LE(after.column - before.column, 1) << "entry " << i;
   }
-  for (size_t i = keyCount; i < kKeyPositionCount; ++i) {
+  for (size_t i = keyCount; i < kKeyboardPositionCount; ++i) {
     EXPECT_FALSE(IsKeyPositionUsed(kSweepKeyOrder[i])) << "entry " << i;
   }
 }
