@@ -10,3 +10,13 @@ endif()
 if(NOT CMAKE_BUILD_TYPE)
   set(CMAKE_BUILD_TYPE RelWithDebInfo)
 endif()
+# The fuzz build: every object carries the fuzzer's coverage hooks with AddressSanitizer and
+# UBSan; the fuzz executables link the fuzzer runtime themselves (tests/fuzz).
+if(VELMORA_FUZZ)
+  if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+    message(FATAL_ERROR "VELMORA_FUZZ needs clang: configure with CC=clang CXX=clang++")
+  endif()
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer
+                      -fno-sanitize-recover=undefined)
+  add_link_options(-fsanitize=fuzzer-no-link,address,undefined)
+endif()
