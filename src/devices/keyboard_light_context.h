@@ -30,11 +30,10 @@ struct KeyboardEffectBuffers {
   uint8_t stepCount = 0;     // steps since the mode started (mode 13 moves every second)
 };
 
-// The audio input of the audio-driven mode: the latest 25 band values and the loudness
-// collected towards the next audio ripple.
+// The audio input of the audio-driven mode: the latest 25 band values and the audio light
+// style with its colours.
 struct AudioInput {
   std::array<int32_t, kAudioBandCount> bands{};
-  int32_t loudnessTotal = 0;
   profiles::AudioLightRecord style;
 };
 

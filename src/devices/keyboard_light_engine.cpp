@@ -3,15 +3,11 @@
 #include <algorithm>
 #include <array>
 
-#include "devices/keyboard_light_audio.h"
 #include "devices/keyboard_light_paint.h"
 #include "devices/keyboard_light_steps.h"
 
 namespace velmora::devices {
 namespace {
-
-constexpr uint32_t kAudioMode = 29;
-constexpr uint8_t kAudioStyleWithoutRipples = 2;
 
 using StepFunction = void (*)(const KeyboardLightContext&);
 
@@ -82,12 +78,12 @@ KeyboardLightContext KeyboardLightEngine::ContextFor(const KeyboardLightFrame& f
                               audio_,         random_,    nowMs};
 }
 
-void KeyboardLightEngine::Restart(const KeyboardLightFrame& frame) {
+void KeyboardLightEngine::Restart(const KeyboardLightFrame& frame, uint32_t mode) {
   buffers_ = KeyboardEffectBuffers{};
   frame.base = BaseEffectState{};
   ticks_.ClearTicks();
   player_.Restart();
-  switch (frame.settings.mode) {
+  switch (mode) {
     case 11: SetRainbowColourIndices(buffers_); break;
     case 13: StartCentreWaves(buffers_); break;
     case 15:
@@ -129,15 +125,13 @@ void KeyboardLightEngine::OnKeyEvent(uint32_t mode, size_t position, int kind) {
   }
 }
 
-void KeyboardLightEngine::FeedAudioBands(uint32_t mode, std::span<const int32_t> bands) {
+void KeyboardLightEngine::SetAudioBands(std::span<const int32_t> bands) {
   audio_.bands.fill(0);
   std::copy_n(bands.begin(), std::min(bands.size(), audio_.bands.size()), audio_.bands.begin());
-  if (mode == kAudioMode && audio_.style.audioMode == kAudioStyleWithoutRipples) return;
-  audio_.loudnessTotal += AudioLoudness(audio_.bands);
-  if (audio_.loudnessTotal >= kAudioRippleThreshold) {
-    HandleRippleKey(buffers_, kAudioRippleKey, kKeyPressed);
-    audio_.loudnessTotal = 0;
-  }
+}
+
+void KeyboardLightEngine::OnAudioLevel(size_t position, uint32_t level) {
+  if (level >= kAudioRippleLevel) HandleRippleKey(buffers_, position, kKeyPressed);
 }
 
 void KeyboardLightEngine::SetAudioStyle(const profiles::AudioLightRecord& style) {

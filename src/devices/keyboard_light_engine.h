@@ -40,8 +40,8 @@ class KeyboardLightEngine {
   void StartPacing(uint32_t nowMs);
 
   // A new light mode (or mode 20 again): clears the effect buffers and primes the effect of
-  // frame.settings.mode. Mode 20's custom colours must already be in the LED array.
-  void Restart(const KeyboardLightFrame& frame);
+  // mode. Mode 20's custom colours must already be in the LED array.
+  void Restart(const KeyboardLightFrame& frame, uint32_t mode);
 
   // One loop of the light thread: counts a tick when the clock has moved on by 2 ms, runs the
   // mode's step once the tick count reaches the mode's threshold at the current speed and
@@ -57,14 +57,15 @@ class KeyboardLightEngine {
   // 7, 8, 9 and 25; other modes ignore it.
   void OnKeyEvent(uint32_t mode, size_t position, int kind);
 
-  // The audio band values of the latest spectrum block (the first 25 are kept). Unless mode
-  // 29 runs audio style 2, the block's loudness is collected and every time it adds up to
-  // kAudioRippleThreshold a ripple starts at kAudioRippleKey.
-  void FeedAudioBands(uint32_t mode, std::span<const int32_t> bands);
+  // The audio band values of the latest spectrum block (the first 25 are kept) and the
+  // audio light style, which the audio-driven mode draws.
+  void SetAudioBands(std::span<const int32_t> bands);
   void SetAudioStyle(const profiles::AudioLightRecord& style);
 
-  static constexpr int32_t kAudioRippleThreshold = 71;
-  static constexpr size_t kAudioRippleKey = 51;
+  // The audio pulse: once the collected audio level reaches kAudioRippleLevel, a ripple
+  // starts at the key at position.
+  void OnAudioLevel(size_t position, uint32_t level);
+  static constexpr uint32_t kAudioRippleLevel = 71;
 
   const KeyboardEffectBuffers& Buffers() const { return buffers_; }
   const AudioInput& Audio() const { return audio_; }

@@ -90,7 +90,8 @@ TEST(KeyboardLightEngineTest, EveryModeRunsAndLightsTheKeyboard) {
     bool lit = false;
     for (int i = 0; i < 300; ++i) {
       f.engine.OnKeyEvent(mode, 64 + i % 10, i % 2 ? kKeyReleased : kKeyPressed);
-      f.engine.FeedAudioBands(mode, loud);
+      f.engine.SetAudioBands(loud);
+      f.engine.OnAudioLevel(51, 100);
       f.nowMs += 10;
       f.Step();
       lit = lit || std::any_of(f.leds.begin(), f.leds.end(), [](const LedColor& led) {
@@ -149,30 +150,30 @@ TEST(KeyboardLightAudioTest, BandValuesBecomeDepthsAndBars) {
   EXPECT_EQ(AudioLoudness(std::vector<int32_t>(25, 1000)), 13);  // 25 - 300 * 25 / 600
 }
 
-TEST(KeyboardLightAudioTest, LoudBlocksAddUpToARippleAtTheAudioKey) {
+TEST(KeyboardLightAudioTest, AudioLevelStartsARippleAtTheGivenKey) {
+  constexpr size_t kAudioKey = 51;
   KeyboardLightFixture f;
   f.Start(8);
-  const std::vector<int32_t> loud(kAudioBandCount, 2000);  // loudness 25 per block
-  f.engine.FeedAudioBands(8, loud);
-  f.engine.FeedAudioBands(8, loud);
-  EXPECT_EQ(f.engine.Audio().loudnessTotal, 50);
+  f.engine.OnAudioLevel(kAudioKey, KeyboardLightEngine::kAudioRippleLevel - 1);
   EXPECT_TRUE(f.engine.Buffers().wave.Empty());
-  f.engine.FeedAudioBands(8, loud);
-  EXPECT_EQ(f.engine.Audio().loudnessTotal, 0);
+  f.engine.OnAudioLevel(kAudioKey, KeyboardLightEngine::kAudioRippleLevel);
   GridCell cell;
-  ASSERT_TRUE(FindGridCell(KeyboardLightEngine::kAudioRippleKey, cell));
+  ASSERT_TRUE(FindGridCell(kAudioKey, cell));
   EXPECT_EQ(f.engine.Buffers().wave.Covered(cell.column), 1u << cell.row);
+  f.Step();
+  EXPECT_EQ(f.FadeOf(kAudioKey), 255);
 }
 
-TEST(KeyboardLightAudioTest, StyleTwoOfTheAudioModeTakesNoRipples) {
+TEST(KeyboardLightAudioTest, KeepsTheFirst25BandsOfABlock) {
   KeyboardLightFixture f;
-  f.engine.SetAudioStyle(profiles::AudioLightRecord{2, 0, 0, 0, 0, 0, 0, 0, 0});
-  f.Start(29);
-  const std::vector<int32_t> loud(600, 2000);  // a longer block keeps only its first 25
-  for (int i = 0; i < 5; ++i) f.engine.FeedAudioBands(29, loud);
-  EXPECT_EQ(f.engine.Audio().loudnessTotal, 0);
-  EXPECT_TRUE(f.engine.Buffers().wave.Empty());
-  EXPECT_EQ(f.engine.Audio().bands[24], 2000);
+  std::vector<int32_t> block(600, 0);
+  block[24] = 7;
+  block[25] = 9;
+  f.engine.SetAudioBands(block);
+  EXPECT_EQ(f.engine.Audio().bands[24], 7);
+  f.engine.SetAudioBands(std::vector<int32_t>(3, 5));  // a short block clears the rest
+  EXPECT_EQ(f.engine.Audio().bands[2], 5);
+  EXPECT_EQ(f.engine.Audio().bands[24], 0);
 }
 
 TEST(KeyboardLightAudioTest, BarsRiseFromTheBottomInTheForeground) {
@@ -181,7 +182,7 @@ TEST(KeyboardLightAudioTest, BarsRiseFromTheBottomInTheForeground) {
   f.Start(29);
   std::vector<int32_t> bands(kAudioBandCount, 0);
   bands[0] = 1000;  // column 0 shows band 0: three rows
-  f.engine.FeedAudioBands(29, bands);
+  f.engine.SetAudioBands(bands);
   f.Step();
   const Rgb foreground{255, 0, 0};
   const Rgb background{0, 0, 40};

@@ -34,7 +34,7 @@ struct KeyboardLightFixture {
   KeyboardLightFrame Frame() { return KeyboardLightFrame{settings, base, leds}; }
   void Start(uint8_t mode) {
     settings.mode = mode;
-    engine.Restart(Frame());
+    engine.Restart(Frame(), mode);
   }
   void Step(int times = 1) {
     for (int i = 0; i < times; ++i) engine.RunStep(Frame(), nowMs);
