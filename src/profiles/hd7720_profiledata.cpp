@@ -40,7 +40,7 @@ std::vector<int32_t> CHd7720Profiledata::ReadBands(const char* section, Json::Ar
   std::vector<int32_t> bands(kEqBandCount, 0);
   const Json::Value* lists = FindArray(CurrentEntry(), section);
   const Json::Value* element = lists ? FindElement(*lists, index) : nullptr;
-  if (element == nullptr || element->isNull()) {
+  if (element == nullptr || !element->isArray()) {
     WriteBands(section, index, bands);
     return bands;
   }

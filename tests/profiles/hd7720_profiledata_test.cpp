@@ -48,8 +48,9 @@ TEST_F(Hd7720ProfiledataTest, CustomTypeReadsNothingAndWritesNothing) {
 }
 
 TEST_F(Hd7720ProfiledataTest, AbsentPresetIsCreatedWithZeroBandsButAShortOneIsNot) {
-  LoadEntry(R"({"EQHzValueInfo": [null, [{"value": 4}]]})");
+  LoadEntry(R"({"EQHzValueInfo": [null, [{"value": 4}], "junk"]})");
   EXPECT_EQ(profile.GetEQValues(3), std::vector<int32_t>(10, 0));
+  EXPECT_EQ(profile.GetEQValues(2), std::vector<int32_t>(10, 0));
   std::vector<int32_t> shortPreset(10, 0);
   shortPreset[0] = 4;
   EXPECT_EQ(profile.GetEQValues(1), shortPreset);
@@ -57,6 +58,7 @@ TEST_F(Hd7720ProfiledataTest, AbsentPresetIsCreatedWithZeroBandsButAShortOneIsNo
   const Json::Value saved = Saved()["EQHzValueInfo"];
   ASSERT_EQ(saved[3].size(), 10u);
   EXPECT_EQ(saved[3][9]["value"].asInt(), 0);
+  EXPECT_EQ(saved[2].size(), 10u) << "an element of the wrong type counts as absent";
   EXPECT_EQ(saved[1].size(), 1u) << "a present element is only read";
 }
 
