@@ -84,6 +84,8 @@ class HostWindow {
   virtual void SetMouseCapture(bool capture) = 0;
   virtual void SetModal(bool modal) = 0;  // blocks input to the other windows while set
   virtual void BeginMove() {}             // start moving the window with the mouse (caption drag)
+  // Shows a tooltip near area (window coordinates); an empty text hides it.
+  virtual void ShowToolTip(const std::string& /*text*/, const HostRect& /*area*/) {}
   // Renders the whole window now into an image surface (for snapshots and tests).
   virtual cairo_surface_t* Snapshot() = 0;
 };
