@@ -71,7 +71,9 @@ TEST_F(BusTest, PathsListTheElevenSupportedInterfacesWithTheirTableIdentities) {
     const int row = devices::FindSupportedInterface(
         c->Attributes().vendorId, c->Attributes().productId, transport::ParseInterfaceNumber(path),
         transport::ParseCollectionNumber(path), caps.usagePage, caps.usage);
-    if (row >= 0) EXPECT_TRUE(rows.insert(row).second) << "row " << row << " twice: " << path;
+    if (row >= 0) {
+      EXPECT_TRUE(rows.insert(row).second) << "row " << row << " twice: " << path;
+    }
   }
   EXPECT_EQ(rows.size(), devices::kSupportedInterfaceCount);
 }
