@@ -40,7 +40,7 @@ TEST(DefaultDataTest, KeyboardKeyListCarriesTheFactoryCodeOfEveryPosition) {
   CKeyboardProfiledata profile;
   profile.ReadEntry(Shipped("keyboard.Json"));
   const std::vector<KeyAssignEntry> keys = profile.GetKeyList();
-  ASSERT_EQ(keys.size(), devices::kKeyPositionCount);
+  ASSERT_EQ(keys.size(), devices::kKeyboardPositionCount);
   for (size_t position = 0; position < keys.size(); ++position) {
     SCOPED_TRACE(position);
     const devices::KeyFunctionCode& code = devices::kKeyPositionDefaultCodes[position];
