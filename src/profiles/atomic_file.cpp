@@ -1,6 +1,7 @@
 #include "profiles/atomic_file.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -18,6 +19,14 @@ bool FaultAt(AtomicWriteStep step) { return g_faultStep.load() == static_cast<in
 
 std::string TempPathFor(const std::string& path) {
   return path + ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(g_tempCounter++);
+}
+
+// Gives the temporary file the permission bits of the target it replaces; a new file keeps
+// the mode it was created with.
+bool TakeTargetMode(int fd, const std::string& path) {
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0) return true;
+  return ::fchmod(fd, info.st_mode & 07777) == 0;
 }
 
 bool WriteAll(int fd, std::string_view content) {
@@ -60,7 +69,7 @@ bool WriteFileAtomically(const std::string& path, std::string_view content) {
   const std::string temp = TempPathFor(path);
   int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
   if (fd < 0) return false;
-  bool ok = WriteAll(fd, content) && SyncFile(fd);
+  bool ok = TakeTargetMode(fd, path) && WriteAll(fd, content) && SyncFile(fd);
   ok = (::close(fd) == 0) && ok;
   ok = ok && RenameOver(temp, path);
   if (!ok) ::unlink(temp.c_str());

@@ -109,5 +109,16 @@ TEST(WriteJsonFileTest, ReplacesTheFileWholeAndFailsInAMissingFolder) {
   EXPECT_EQ(WriteJsonFile(folder.File("no/such/doc.Json"), doc), kWriteFailed);
 }
 
+TEST(WriteJsonFileTest, ReplacedFileKeepsItsPermissions) {
+  ScratchFolder folder;
+  const std::string path = folder.File("private.Json");
+  WriteText(path, "{}");
+  std::filesystem::permissions(path, std::filesystem::perms::owner_read |
+                                         std::filesystem::perms::owner_write);
+  ASSERT_EQ(WriteJsonFile(path, Json::Value(Json::objectValue)), kWriteOk);
+  EXPECT_EQ(std::filesystem::status(path).permissions() & std::filesystem::perms::all,
+            std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+}
+
 }  // namespace
 }  // namespace velmora::profiles
