@@ -106,7 +106,7 @@ struct UsageEntry {
   bool extended = false;
   bool isRange = false;
 
-  uint32_t Count() const { return max - min + 1; }
+  uint64_t Count() const { return uint64_t{max} - min + 1; }
   uint16_t Page(uint16_t globalPage) const { return extended ? static_cast<uint16_t>(min >> 16) : globalPage; }
 };
 

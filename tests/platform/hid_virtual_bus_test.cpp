@@ -121,28 +121,43 @@ TEST_F(VirtualHidBusTest, FailedAndStalledWrites) {
   EXPECT_FALSE(vendor->SetOutputReport(std::vector<uint8_t>{4, 0}));
 }
 
+// A stalled write and an infinite read, each on its own thread, until Finish().
+class PendingTransfers {
+ public:
+  PendingTransfers(HidConnection& writeOn, HidConnection& readOn)
+      : writer_([&] {
+          size_t transferred = 0;
+          writeStatus = writeOn.Write(std::vector<uint8_t>{4, 0}, transferred, kInfinite);
+        }),
+        reader_([&] {
+          std::vector<uint8_t> buffer(4);
+          size_t transferred = 0;
+          readStatus = readOn.Read(buffer, transferred, kInfinite);
+        }) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));  // let both block
+  }
+  void Finish() {
+    writer_.join();
+    reader_.join();
+  }
+  HidIoStatus writeStatus = HidIoStatus::Ok;
+  HidIoStatus readStatus = HidIoStatus::Ok;
+
+ private:
+  std::thread writer_, reader_;
+};
+
 TEST_F(VirtualHidBusTest, CancelEndsAStalledWriteAndAnInfiniteRead) {
   auto device = PlugComposite();
   device->result = VirtualWriteResult::Stalled;
   auto vendor = bus_.Open(PathOf(0, 4), {.read = true, .write = true});
   auto consumer = bus_.Open(PathOf(0, 2), {.read = true});
-  HidIoStatus writeStatus = HidIoStatus::Ok, readStatus = HidIoStatus::Ok;
-  std::thread writer([&] {
-    size_t transferred = 0;
-    writeStatus = vendor->Write(std::vector<uint8_t>{4, 0}, transferred, kInfinite);
-  });
-  std::thread reader([&] {
-    std::vector<uint8_t> buffer(4);
-    size_t transferred = 0;
-    readStatus = consumer->Read(buffer, transferred, kInfinite);
-  });
-  std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  PendingTransfers pending(*vendor, *consumer);
   vendor->Cancel();
   consumer->Cancel();
-  writer.join();
-  reader.join();
-  EXPECT_EQ(writeStatus, HidIoStatus::Cancelled);
-  EXPECT_EQ(readStatus, HidIoStatus::Cancelled);
+  pending.Finish();
+  EXPECT_EQ(pending.writeStatus, HidIoStatus::Cancelled);
+  EXPECT_EQ(pending.readStatus, HidIoStatus::Cancelled);
   bus_.DeliverInput(0, std::vector<uint8_t>{2, 1});
   ReadOne(*consumer, 1000, HidIoStatus::Cancelled);
 }
@@ -153,22 +168,11 @@ TEST_F(VirtualHidBusTest, UnplugFailsPendingAndLaterTransfersAndEndsExistence) {
   auto vendor = bus_.Open(PathOf(0, 4), {.read = true, .write = true});
   auto consumer = bus_.Open(PathOf(0, 2), {.read = true});
   EXPECT_TRUE(bus_.Exists(PathOf(0, 2)));
-  HidIoStatus writeStatus = HidIoStatus::Ok, readStatus = HidIoStatus::Ok;
-  std::thread writer([&] {
-    size_t transferred = 0;
-    writeStatus = vendor->Write(std::vector<uint8_t>{4, 0}, transferred, kInfinite);
-  });
-  std::thread reader([&] {
-    std::vector<uint8_t> buffer(4);
-    size_t transferred = 0;
-    readStatus = consumer->Read(buffer, transferred, kInfinite);
-  });
-  std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  PendingTransfers pending(*vendor, *consumer);
   bus_.Unplug(device->node);
-  writer.join();
-  reader.join();
-  EXPECT_EQ(writeStatus, HidIoStatus::Failed);
-  EXPECT_EQ(readStatus, HidIoStatus::Failed);
+  pending.Finish();
+  EXPECT_EQ(pending.writeStatus, HidIoStatus::Failed);
+  EXPECT_EQ(pending.readStatus, HidIoStatus::Failed);
   EXPECT_FALSE(bus_.Exists(PathOf(0, 2)));
   EXPECT_FALSE(bus_.Open(PathOf(0, 2), {.read = true}));
   ReadOne(*consumer, 1000, HidIoStatus::Failed);
