@@ -8,14 +8,16 @@ using Bytes = std::vector<uint8_t>;
 
 void Append(Bytes& to, const Bytes& items) { to.insert(to.end(), items.begin(), items.end()); }
 
-// Consumer usage array carrying the device's notification codes as 16-bit usages 1-0xFFFF.
+// Consumer usage array carrying the device's notification codes as 16-bit fields. The codes
+// in use (0x401-0x403, 0x10nn, 0x11nn) lie within usages 1-0x1FFF; a wider range would give
+// the collection more data indices than a HID parser keeps.
 Bytes NotificationItems() {
   return {
       0x85, kNotificationReportId,    // Report ID
       0x15, 0x01,                     // Logical Minimum 1
-      0x27, 0xFF, 0xFF, 0x00, 0x00,   // Logical Maximum 0xFFFF
+      0x26, 0xFF, 0x1F,               // Logical Maximum 0x1FFF
       0x19, 0x01,                     // Usage Minimum 1
-      0x2A, 0xFF, 0xFF,               // Usage Maximum 0xFFFF
+      0x2A, 0xFF, 0x1F,               // Usage Maximum 0x1FFF
       0x75, 0x10,                     // Report Size 16
       0x95, 0x01,                     // Report Count 1
       0x81, 0x00,                     // Input (Data, Array, Absolute)
