@@ -151,6 +151,11 @@ void COrvaneKeyboardDevice::RunLightLoop() {
   if (lightModeDriver != nullptr) lightModeDriver->RunLoop();
 }
 
+void COrvaneKeyboardDevice::OnKeyEvent(int position, int kind) {
+  platform::CriticalSectionLock lock(frameLock);
+  if (lightModeDriver != nullptr) lightModeDriver->OnKeyEvent(position, kind);
+}
+
 int COrvaneKeyboardDevice::WriteCustomColourTable() {
   const LightSettings light = GetLightState();
   const std::vector<profiles::CustomLightColor> stored =

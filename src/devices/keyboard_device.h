@@ -79,8 +79,11 @@ class COrvaneKeyboardDevice : public COrvaneUSBDevice {
   // the keyboard.
   void HandleNotificationCode(uint32_t code);
 
-  // The light thread's single step; takes the frame lock.
+  // One loop of the light thread (the light mode's step when due, the per-LED layer); takes
+  // the frame lock.
   void RunLightLoop();
+  // A key event from the input hook (slot 191): key position, kind 1 press or 2 release.
+  void OnKeyEvent(int position, int kind);
   void SetLightModeDriver(LightModeDriver* driver) { lightModeDriver = driver; }
   void SetProfilePanel(ProfilePanelLink* panel) { profilePanel = panel; }
   void SetKeyAssignPanel(KeyAssignPanelLink* panel) { keyAssignPanel = panel; }

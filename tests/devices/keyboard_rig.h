@@ -41,22 +41,26 @@ class KeyboardRig : public ::testing::Test {
     keyboard.SetSettingsName("profile_under_test");
   }
 
-  void OpenCable() {
+  // Connects device (the keyboard by default) to the simulated keyboard on its cable.
+  void OpenCable() { OpenCable(keyboard); }
+  void OpenCable(COrvaneUSBDevice& device) {
     machine.Plug(sim::ProductKind::Keyboard);
-    ASSERT_EQ(keyboard.Channel().OpenInterface(
+    ASSERT_EQ(device.Channel().OpenInterface(
                   transport::kConnectionCable,
                   machine.Product(sim::ProductKind::Keyboard).CommandPath()),
               1);
-    keyboard.SetReceiverFlag(false);
+    device.SetReceiverFlag(false);
   }
 
-  void OpenReceiver() {
+  // Connects device to the same keyboard through its receiver.
+  void OpenReceiver() { OpenReceiver(keyboard); }
+  void OpenReceiver(COrvaneUSBDevice& device) {
     machine.Plug(sim::ProductKind::KeyboardReceiver);
-    ASSERT_EQ(keyboard.Channel().OpenInterface(
+    ASSERT_EQ(device.Channel().OpenInterface(
                   transport::kConnectionReceiver,
                   machine.Product(sim::ProductKind::KeyboardReceiver).CommandPath()),
               1);
-    keyboard.SetReceiverFlag(true);
+    device.SetReceiverFlag(true);
   }
 
   sim::DeviceFirmware& Firmware() { return machine.Firmware(sim::ProductKind::Keyboard); }
