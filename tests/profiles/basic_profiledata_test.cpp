@@ -96,6 +96,23 @@ TEST_F(BasicProfiledataTest, LightInfoTravelsAsThreeWordsAndAHalfWord) {
   EXPECT_EQ(r.Half4(), 0x0D0C);
 }
 
+TEST_F(BasicProfiledataTest, AudioLightTravelsAsTwoWordsAndAByte) {
+  LoadEntry("{}");
+  profile.SetAudioLight(0x04030201, 0x08070605, 1);
+  const Json::Value& section = profile.CurrentEntry()["AudioLightInfo"];
+  EXPECT_EQ(section["AudioMode"].asInt(), 1);
+  EXPECT_EQ(section["BkColorB"].asInt(), 4);
+  EXPECT_EQ(section["FgColorR"].asInt(), 5);
+  EXPECT_EQ(section["FgColorB"].asInt(), 7);
+  EXPECT_EQ(section["7ColorFlags"].asInt(), 8);
+  EXPECT_EQ(section["ColorTypeFlags"].asInt(), 1);
+
+  const AudioLightRecord r = profile.GetAudioLight();
+  EXPECT_EQ(r.Word1(), 0x04030201u);
+  EXPECT_EQ(r.Word2(), 0x01070605u) << "the multicolour flag reads back as a boolean";
+  EXPECT_EQ(r.colorType, 1);
+}
+
 TEST_F(BasicProfiledataTest, MembersAreCutToTheirWidthAndFlagsReadAsBooleans) {
   LoadEntry(R"({"LightInfo": {"MultiColor": 2, "Red": 511, "Light": -1},
                 "AudioLightInfo": {"7ColorFlags": 5, "ColorTypeFlags": true, "AudioMode": 3}})");
