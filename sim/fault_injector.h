@@ -14,6 +14,8 @@ enum class FaultKind {
   UnplugBeforeReply,  // take the write, then the product is unplugged before it answers
   StallWrite,         // the write never completes (it times out or is cancelled)
   FailWrite,          // the write fails at once
+  UnlinkBeforeReply,  // a receiver loses its device before answering: this reply and the
+                      // following ones carry 0xAA until it is linked again
 };
 
 // One planned fault. Built with the named constructors and refined with the setters:
@@ -38,6 +40,7 @@ struct Fault {
   static Fault UnplugBeforeReply() { return Of(FaultKind::UnplugBeforeReply); }
   static Fault StallWrite() { return Of(FaultKind::StallWrite); }
   static Fault FailWrite() { return Of(FaultKind::FailWrite); }
+  static Fault UnlinkBeforeReply() { return Of(FaultKind::UnlinkBeforeReply); }
 
   Fault& OnCommand(uint8_t code) { command = code; return *this; }
   Fault& Times(int n) { count = n; return *this; }

@@ -151,6 +151,7 @@ VirtualWriteResult SimulatedProduct::OnCommand(std::span<const uint8_t> report) 
     Unplug();
     return VirtualWriteResult::Accepted;
   }
+  if (fault && fault->kind == FaultKind::UnlinkBeforeReply) SetLinked(false);
   Packet reply;
   if (fault && fault->kind == FaultKind::ErrorStatus) {
     reply = MakeReply(request, fault->status);
