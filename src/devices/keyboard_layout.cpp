@@ -105,29 +105,22 @@ constexpr void AppendPositionsOutsideGrid(std::array<uint8_t, Size>& order, size
   }
 }
 
-constexpr std::array<uint8_t, kWaveOrderLength> BuildWaveOrder() {
-  std::array<uint8_t, kWaveOrderLength> order{};
+// The grid's keys as one snaking line, along the rows (or down the columns) and turning back
+// at every edge, followed by the positions below Size that the grid does not hold.
+template <size_t Size>
+constexpr std::array<uint8_t, Size> SnakeOrder(bool byColumns) {
+  std::array<uint8_t, Size> order{};
   size_t next = 0;
-  for (size_t row = 0; row < kGridRows; ++row) {
-    for (size_t step = 0; step < kGridColumns; ++step) {
-      const size_t column = row % 2 == 0 ? step : kGridColumns - 1 - step;
-      if (CellAt(row, column) != N) order[next++] = CellAt(row, column);
+  const size_t lines = byColumns ? kGridColumns : kGridRows;
+  const size_t length = byColumns ? kGridRows : kGridColumns;
+  for (size_t line = 0; line < lines; ++line) {
+    for (size_t step = 0; step < length; ++step) {
+      const size_t along = line % 2 == 0 ? step : length - 1 - step;
+      const uint8_t cell = byColumns ? CellAt(along, line) : CellAt(line, along);
+      if (cell != N) order[next++] = cell;
     }
   }
-  AppendPositionsOutsideGrid(order, next, kWaveOrderLength);
-  return order;
-}
-
-constexpr std::array<uint8_t, kKeyboardPositionCount> BuildSweepOrder() {
-  std::array<uint8_t, kKeyboardPositionCount> order{};
-  size_t next = 0;
-  for (size_t column = 0; column < kGridColumns; ++column) {
-    for (size_t step = 0; step < kGridRows; ++step) {
-      const size_t row = column % 2 == 0 ? step : kGridRows - 1 - step;
-      if (CellAt(row, column) != N) order[next++] = CellAt(row, column);
-    }
-  }
-  AppendPositionsOutsideGrid(order, next, kKeyboardPositionCount);
+  AppendPositionsOutsideGrid(order, next, Size);
   return order;
 }
 
@@ -195,9 +188,10 @@ const std::array<KeyFunctionCode, kKeyboardPositionCount> kKeyPositionDefaultCod
 
 const std::array<KeyGridRow, kGridRows> kKeyGrid = kGrid;
 
-const std::array<uint8_t, kWaveOrderLength> kWaveKeyOrder = BuildWaveOrder();
+const std::array<uint8_t, kWaveOrderLength> kWaveKeyOrder = SnakeOrder<kWaveOrderLength>(false);
 
-const std::array<uint8_t, kKeyboardPositionCount> kSweepKeyOrder = BuildSweepOrder();
+const std::array<uint8_t, kKeyboardPositionCount> kSweepKeyOrder =
+    SnakeOrder<kKeyboardPositionCount>(true);
 
 const std::array<KeyGroup, kKeyGroupCount> kKeyGroups = BuildKeyGroups();
 
