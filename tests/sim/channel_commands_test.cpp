@@ -36,6 +36,7 @@ TEST_F(ChannelTest, ArgumentlessCommandsSendTheirBarePacket) {
   for (const auto& c : cases) {
     machine.Log().Clear();
     EXPECT_EQ(c.call(cable), kResultOk) << c.name;
+    if (c.command == kCommandEndConfig) EXPECT_FALSE(machine.Firmware(ProductKind::Keyboard).InConfig());
     EXPECT_EQ(Sent(ProductKind::Keyboard), std::vector<testing::PacketBytes>{ExpectedBare(c.command)}) << c.name;
   }
   machine.Log().Clear();
@@ -46,7 +47,7 @@ TEST_F(ChannelTest, ArgumentlessCommandsSendTheirBarePacket) {
   beginConfig[3] = 0x01;
   EXPECT_EQ(Sent(ProductKind::Keyboard), std::vector<testing::PacketBytes>{beginConfig});
   EXPECT_TRUE(machine.Firmware(ProductKind::Keyboard).LightControlAnnounced());
-  EXPECT_FALSE(machine.Firmware(ProductKind::Keyboard).InConfig());
+  EXPECT_TRUE(machine.Firmware(ProductKind::Keyboard).InConfig());
 }
 
 TEST_F(ChannelTest, DeviceInformationIsOneChunkOnTheCableAndTwoThroughTheReceiver) {
