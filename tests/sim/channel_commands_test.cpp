@@ -36,7 +36,9 @@ TEST_F(ChannelTest, ArgumentlessCommandsSendTheirBarePacket) {
   for (const auto& c : cases) {
     machine.Log().Clear();
     EXPECT_EQ(c.call(cable), kResultOk) << c.name;
-    if (c.command == kCommandEndConfig) EXPECT_FALSE(machine.Firmware(ProductKind::Keyboard).InConfig());
+    if (c.command == kCommandEndConfig) {
+      EXPECT_FALSE(machine.Firmware(ProductKind::Keyboard).InConfig());
+    }
     EXPECT_EQ(Sent(ProductKind::Keyboard), std::vector<testing::PacketBytes>{ExpectedBare(c.command)}) << c.name;
   }
   machine.Log().Clear();
