@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
 #include <functional>
 #include <thread>
 
@@ -113,6 +114,11 @@ TEST_F(ChannelFaultTest, ConcurrentLightFramesAndConfigurationKeepEveryPacketWel
   std::thread lights([&] {
     while (!stop.load()) cable.StreamLightFrame(frame);
   });
+  const auto& firmware = machine.Firmware(ProductKind::Keyboard);
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+  while (firmware.CommandCount(kCommandStreamLightFrame) == 0 && std::chrono::steady_clock::now() < deadline) {
+    std::this_thread::yield();
+  }
   int succeeded = 0;
   for (int i = 0; i < 40; ++i) {
     if (cable.BeginConfig() == kResultOk) ++succeeded;
@@ -120,7 +126,7 @@ TEST_F(ChannelFaultTest, ConcurrentLightFramesAndConfigurationKeepEveryPacketWel
   stop = true;
   lights.join();
   EXPECT_GT(succeeded, 0);
-  EXPECT_GT(machine.Firmware(ProductKind::Keyboard).CommandCount(kCommandStreamLightFrame), 0u);
+  EXPECT_GT(firmware.CommandCount(kCommandStreamLightFrame), 0u);
   for (const auto& e : machine.Log().EntriesFor(ProductKind::Keyboard)) {
     EXPECT_TRUE(e.IsCommand());
   }
