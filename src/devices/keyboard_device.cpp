@@ -4,6 +4,7 @@
 
 #include "devices/keyboard_colour_table.h"
 #include "devices/keyboard_key_assignments.h"
+#include "devices/keyboard_light_frame.h"
 #include "platform/clock.h"
 #include "profiles/json_file.h"
 
@@ -73,6 +74,7 @@ void COrvaneKeyboardDevice::Initialise() {
   ReloadProfile();
   ReadParameterRecord();
   ShowProfile();
+  StartLightPacing();
 }
 
 void COrvaneKeyboardDevice::Resynchronise() {
@@ -137,23 +139,38 @@ void COrvaneKeyboardDevice::SetSystemSettings(const KeyboardSystemSettings& sett
 
 // ----- Light modes -----
 
+KeyboardLightFrame COrvaneKeyboardDevice::LightFrame() {
+  return KeyboardLightFrame{lightSettings, effectState, ledColors};
+}
+
 void COrvaneKeyboardDevice::StartLightMode(int mode) {
   if (mode == kCustomColourMode) WriteCustomColourTable();
   platform::CriticalSectionLock lock(frameLock);
   keyFade.fill(0);
   marquee.fill(0);
   effectState = BaseEffectState{};
-  if (lightModeDriver != nullptr) lightModeDriver->StartMode(mode);
+  lightEngine.Restart(LightFrame(), static_cast<uint32_t>(mode));
 }
 
-void COrvaneKeyboardDevice::RunLightLoop() {
+void COrvaneKeyboardDevice::StartLightPacing() {
   platform::CriticalSectionLock lock(frameLock);
-  if (lightModeDriver != nullptr) lightModeDriver->RunLoop();
+  lightEngine.StartPacing(static_cast<uint32_t>(platform::TickCountMs()));
+}
+
+bool COrvaneKeyboardDevice::RunLightLoop() {
+  platform::CriticalSectionLock lock(frameLock);
+  const CustomEffectList effects{effectListLock, effectSteps, effectStepCount, effectStepIndex};
+  const bool stepped = lightEngine.RunLoop(LightFrame(), &effects,
+                                           static_cast<uint32_t>(platform::TickCountMs()));
+  ComposePerLedLayer();
+  return stepped;
 }
 
 void COrvaneKeyboardDevice::OnKeyEvent(int position, int kind) {
+  if (position < 0 || static_cast<size_t>(position) >= kKeyboardPositionCount) return;
+  if (positionMaps.keyIndex[position] == kNoMappedIndex) return;
   platform::CriticalSectionLock lock(frameLock);
-  if (lightModeDriver != nullptr) lightModeDriver->OnKeyEvent(position, kind);
+  lightEngine.OnKeyEvent(lightSettings.mode, static_cast<size_t>(position), kind);
 }
 
 int COrvaneKeyboardDevice::WriteCustomColourTable() {
@@ -216,11 +233,7 @@ void COrvaneKeyboardDevice::SendLightFrame() {
     PaintLightButtons();
     if (IsReceiverConnection() || !IsSoftwareFrameMode(lightSettings.mode)) return;
     frame.assign(ledColors.size() * 3, 0);
-    for (size_t position = 0; position < ledColors.size(); ++position) {
-      const uint8_t led = positionMaps.ledIndex[position];
-      if (led == kNoMappedIndex || size_t{led} * 3 + 3 > frame.size()) continue;
-      ScaleIntoFrame(ledColors[position], &frame[size_t{led} * 3]);
-    }
+    PackKeyboardFrame(ledColors, positionMaps.ledIndex, frame);
   }
   StreamFrame(frame);
 }
@@ -310,12 +323,13 @@ void COrvaneKeyboardDevice::FeedAudioSpectrum(const int32_t* values, size_t coun
   constexpr size_t kMaxValues = 500;
   constexpr int32_t kLevelTop = 600;
   constexpr uint32_t kResetBelow = 71;
-  constexpr int kAudioStepArgument = 51;
+  constexpr size_t kAudioPulseKey = 51;
   if (values == nullptr) return;
   count = std::min(count, kMaxValues);
   platform::CriticalSectionLock lock(frameLock);
   audioInput.fill(0);
   std::copy_n(values, std::min(count, audioInput.size()), audioInput.begin());
+  lightEngine.SetAudioBands(audioInput);
   if (lightSettings.mode == kAudioMode && audioStyle.load() == kAudioStyleWithoutLevels) return;
   int64_t sum = 0;
   for (const int32_t v : audioInput) {
@@ -326,7 +340,7 @@ void COrvaneKeyboardDevice::FeedAudioSpectrum(const int32_t* values, size_t coun
   const int64_t average = sum / static_cast<int64_t>(audioInput.size());
   const int64_t scaled = 25 - average * 25 / kLevelTop;
   audioLevelTotal = static_cast<uint32_t>(std::max<int64_t>(0, audioLevelTotal + scaled));
-  if (lightModeDriver != nullptr) lightModeDriver->AudioStep(kAudioStepArgument, audioLevelTotal);
+  lightEngine.OnAudioLevel(kAudioPulseKey, audioLevelTotal);
   if (audioLevelTotal < kResetBelow) audioLevelTotal = 0;
 }
 

@@ -10,7 +10,7 @@
 
 #include "devices/keyboard_key_maps.h"
 #include "devices/keyboard_parameter_record.h"
-#include "devices/light_mode_driver.h"
+#include "devices/keyboard_light_engine.h"
 #include "devices/usb_device.h"
 #include "profiles/keyboard_profiledata.h"
 #include "profiles/light_name_lists.h"
@@ -26,7 +26,7 @@ std::atomic<bool>& ProfileListChangedFlag();
 
 // The keyboard family: reads and writes the keyboard's key map, LED map, parameter records and
 // per-key colour tables, keeps them in step with its settings document, and drives its light
-// modes (through its LightModeDriver).
+// modes (its KeyboardLightEngine).
 class COrvaneKeyboardDevice : public COrvaneUSBDevice {
  public:
   COrvaneKeyboardDevice();
@@ -79,12 +79,16 @@ class COrvaneKeyboardDevice : public COrvaneUSBDevice {
   // the keyboard.
   void HandleNotificationCode(uint32_t code);
 
-  // One loop of the light thread (the light mode's step when due, the per-LED layer); takes
-  // the frame lock.
-  void RunLightLoop();
+  // The light thread starts: the light modes note the clock.
+  void StartLightPacing();
+  // One loop of the light thread: the light mode's step when due, then the per-LED layer.
+  // Takes the frame lock (and, inside it, the effect-list lock). True when a step ran.
+  bool RunLightLoop();
   // A key event from the input hook (slot 191): key position, kind 1 press or 2 release.
+  // Positions without a key on this keyboard are ignored.
   void OnKeyEvent(int position, int kind);
-  void SetLightModeDriver(LightModeDriver* driver) { lightModeDriver = driver; }
+  // The light modes' own buffers (for the page and tests); read under FrameLock().
+  const KeyboardLightEngine& LightEngine() const { return lightEngine; }
   void SetProfilePanel(ProfilePanelLink* panel) { profilePanel = panel; }
   void SetKeyAssignPanel(KeyAssignPanelLink* panel) { keyAssignPanel = panel; }
   void SetMacroPanel(MacroPanelLink* panel) { macroPanel = panel; }
@@ -131,7 +135,8 @@ class COrvaneKeyboardDevice : public COrvaneUSBDevice {
   std::vector<std::string> areaLightNames;
   std::vector<std::string> customLightNames;
 
-  LightModeDriver* lightModeDriver = nullptr;
+  // Guarded by frameLock.
+  KeyboardLightEngine lightEngine;
   KeyAssignPanelLink* keyAssignPanel = nullptr;
   MacroPanelLink* macroPanel = nullptr;
   PageControl* keyPicture = nullptr;  // "keyboard_device_key_light"
@@ -140,6 +145,9 @@ class COrvaneKeyboardDevice : public COrvaneUSBDevice {
   // light style of the document.
   uint32_t audioLevelTotal = 0;
   std::atomic<int> audioStyle{0};
+
+ private:
+  KeyboardLightFrame LightFrame();
 };
 
 }  // namespace velmora::devices

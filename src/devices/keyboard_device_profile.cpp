@@ -166,7 +166,12 @@ int COrvaneKeyboardDevice::ReloadProfile() {
   TakeLightSettingsFromDocument();
   SetLightList(profile.GetLightList());
   SetLightEffects(profile.GetLightEffects());
-  audioStyle = profile.GetAudioLight().audioMode;
+  const profiles::AudioLightRecord audio = profile.GetAudioLight();
+  audioStyle = audio.audioMode;
+  {
+    platform::CriticalSectionLock lock(frameLock);
+    lightEngine.SetAudioStyle(audio);
+  }
   RefreshPage();
   TakeCurrentColourFromDocument();
   return 1;
