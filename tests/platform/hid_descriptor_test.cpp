@@ -156,6 +156,21 @@ TEST(DescriptorParserTest, SplitsVariableItemsPerUsageWithTheLastTakingTheRest) 
   EXPECT_EQ(collections[0].Caps().inputReportByteLength, 1 + 6);
 }
 
+// A short usage takes the usage page in force at its main item, even one set after it.
+TEST(DescriptorParserTest, ShortUsagesTakeThePageInForceAtTheMainItem) {
+  const std::vector<uint8_t> descriptor = {0x05, 0x01, 0x09, 0x02, 0xA1, 0x01, 0x19, 0x01, 0x29, 0x03,
+                                           0x05, 0x09, 0x15, 0x00, 0x25, 0x01, 0x75, 0x01, 0x95, 0x03,
+                                           0x81, 0x02, 0x75, 0x05, 0x95, 0x01, 0x81, 0x01, 0xC0};
+  std::vector<HidPreparsedData> collections;
+  ASSERT_TRUE(ParseReportDescriptor(descriptor, collections));
+  EXPECT_EQ(collections.at(0).Caps().usagePage, 0x0001);
+  const auto buttons = collections[0].ButtonCaps(HidReportType::Input);
+  ASSERT_EQ(buttons.size(), 1u);
+  EXPECT_EQ(buttons[0].usagePage, 0x0009);
+  EXPECT_EQ(buttons[0].usageMin, 1);
+  EXPECT_EQ(buttons[0].usageMax, 3);
+}
+
 struct MalformedCase {
   const char* what;
   std::vector<uint8_t> bytes;
