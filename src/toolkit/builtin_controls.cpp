@@ -5,11 +5,20 @@
 
 #include "toolkit/button.h"
 #include "toolkit/child_layout.h"
+#include "toolkit/color_palette.h"
+#include "toolkit/combo.h"
 #include "toolkit/container.h"
 #include "toolkit/dialog_builder.h"
+#include "toolkit/edit.h"
 #include "toolkit/horizontal_layout.h"
 #include "toolkit/label.h"
+#include "toolkit/list.h"
+#include "toolkit/list_element.h"
+#include "toolkit/menu_window.h"
 #include "toolkit/option.h"
+#include "toolkit/progress.h"
+#include "toolkit/rich_edit.h"
+#include "toolkit/slider.h"
 #include "toolkit/tab_layout.h"
 #include "toolkit/text.h"
 #include "toolkit/ui_string.h"
@@ -36,6 +45,20 @@ const std::map<std::string, CControlUI* (*)()>& BuiltinTable() {
       {"button", &Make<CButtonUI>},
       {"option", &Make<COptionUI>},
       {"checkbox", &Make<CCheckBoxUI>},
+      {"edit", &Make<CEditUI>},
+      {"richedit", &Make<CRichEditUI>},
+      {"combo", &Make<CComboUI>},
+      {"list", &Make<CListUI>},
+      {"listheader", &Make<CListHeaderUI>},
+      {"listheaderitem", &Make<CLabelUI>},
+      {"listlabelelement", &Make<CListLabelElementUI>},
+      {"listelement", &Make<CListLabelElementUI>},
+      {"listcontainerelement", &Make<CListContainerElementUI>},
+      {"slider", &Make<CSliderUI>},
+      {"progress", &Make<CProgressUI>},
+      {"colorpalette", &Make<CColorPaletteUI>},
+      {"menu", &Make<CMenuUI>},
+      {"menuelement", &Make<CMenuElementUI>},
   };
   return table;
 }

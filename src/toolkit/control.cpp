@@ -30,6 +30,14 @@ int ParseCursorName(const std::string& value) {
 
 }  // namespace
 
+bool IsInteractiveControl(CControlUI* control) {
+  static const char* const kInterfaces[] = {"Button", "Edit", "Combo", "Slider", "List", "ListItem", "ColorPalette"};
+  for (const char* name : kInterfaces) {
+    if (control->GetInterface(name) != nullptr) return true;
+  }
+  return false;
+}
+
 CControlUI::CControlUI() = default;
 
 CControlUI::~CControlUI() {

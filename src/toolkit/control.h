@@ -212,4 +212,9 @@ class CControlUI {
   std::vector<NotifyListener> m_notifyListeners;
 };
 
+// True for controls that take the mouse themselves (buttons, edits, combos, sliders, lists):
+// a press on anything else in a caption drags the window, and inside a list element it
+// selects the element.
+bool IsInteractiveControl(CControlUI* control);
+
 }  // namespace velmora::toolkit

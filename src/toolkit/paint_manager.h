@@ -21,6 +21,8 @@ typedef struct _PangoFontDescription PangoFontDescription;
 
 namespace velmora::toolkit {
 
+class CWindowWnd;
+
 // A menu command handed to the menu's owner window (WM_MENUCLICK); released through the
 // owner's paint manager with DeletePtr.
 struct MenuCmd {
@@ -43,6 +45,11 @@ class CPaintManagerUI {
   HostWindow* GetHostWindow() const { return window_; }
   MessageLoop* GetLoop() const;
   const std::string& GetName() const { return name_; }
+  // The window object this manager paints (messages such as menu commands go to it).
+  void SetOwnerWindow(CWindowWnd* window) { ownerWindow_ = window; }
+  // A reference that reads null once the manager is gone (for pop-ups that outlive it).
+  std::weak_ptr<CPaintManagerUI*> WeakSelf() const { return self_; }
+  CWindowWnd* GetOwnerWindow() const { return ownerWindow_; }
 
   // Process-wide paths: the program folder and the skin folder (both end with '/').
   static void SetInstancePath(const std::string& path);
@@ -201,6 +208,7 @@ class CPaintManagerUI {
 
   Host* host_ = nullptr;
   HostWindow* window_ = nullptr;
+  CWindowWnd* ownerWindow_ = nullptr;
   std::string name_;
   CControlUI* root_ = nullptr;
   CControlUI* focus_ = nullptr;

@@ -7,17 +7,6 @@ namespace {
 
 constexpr uint32_t kToolTipDelayMs = 400;
 
-// Controls that take the mouse themselves; a press on anything else inside the caption
-// area moves the window.
-bool IsInteractive(CControlUI* control) {
-  static const char* const kInterfaces[] = {"Button", "Edit", "RichEdit", "Combo", "Slider",
-                                            "List", "ListItem", "ColorPalette", "ScrollBar"};
-  for (const char* name : kInterfaces) {
-    if (control->GetInterface(name) != nullptr) return true;
-  }
-  return false;
-}
-
 }  // namespace
 
 TEventUI CPaintManagerUI::MakeEvent(UiEventType type, CControlUI* sender, const HostInputEvent& input) const {
@@ -140,7 +129,7 @@ bool CPaintManagerUI::TryStartCaptionMove(UiPoint point, CControlUI* control) {
   if (window_ == nullptr || caption.bottom <= caption.top) return false;
   // The caption's right and bottom count from the window's right edge and top.
   const UiRect area{caption.left, caption.top, clientSize_.cx - caption.right, caption.bottom};
-  if (!area.Contains(point) || IsInteractive(control)) return false;
+  if (!area.Contains(point) || IsInteractiveControl(control)) return false;
   window_->BeginMove();
   return true;
 }

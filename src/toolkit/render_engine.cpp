@@ -236,6 +236,34 @@ UiSize CRenderEngine::MeasureText(CPaintManagerUI* manager, const std::string& t
   return {w, h};
 }
 
+size_t CRenderEngine::HitTestText(CPaintManagerUI* manager, const std::string& text, int font, uint32_t style,
+                                  int width, UiPoint point) {
+  PangoLayout* layout = CreateTextLayout(MeasuringContext(), manager, text, font, style, width, 0, false);
+  int index = 0, trailing = 0;
+  pango_layout_xy_to_index(layout, point.x * PANGO_SCALE, point.y * PANGO_SCALE, &index, &trailing);
+  g_object_unref(layout);
+  size_t offset = std::min(static_cast<size_t>(std::max(0, index)), text.size());
+  // trailing counts characters past the one hit: step over that many UTF-8 characters.
+  for (int i = 0; i < trailing && offset < text.size(); ++i) {
+    ++offset;
+    while (offset < text.size() && (static_cast<unsigned char>(text[offset]) & 0xC0) == 0x80) ++offset;
+  }
+  return offset;
+}
+
+UiRect CRenderEngine::CaretRectAt(CPaintManagerUI* manager, const std::string& text, int font, uint32_t style,
+                                  int width, size_t offset) {
+  PangoLayout* layout = CreateTextLayout(MeasuringContext(), manager, text, font, style, width, 0, false);
+  PangoRectangle strong{}, weak{};
+  pango_layout_get_cursor_pos(layout, static_cast<int>(std::min(offset, text.size())), &strong, &weak);
+  int h = 0;
+  if (text.empty()) pango_layout_get_pixel_size(layout, nullptr, &h);
+  g_object_unref(layout);
+  const int x = PANGO_PIXELS(strong.x), y = PANGO_PIXELS(strong.y);
+  const int height = std::max(PANGO_PIXELS(strong.height), h);
+  return {x, y, x + 1, y + height};
+}
+
 void CRenderEngine::DrawText(cairo_t* cr, CPaintManagerUI* manager, UiRect& rc, const std::string& text,
                              UiColor color, int font, uint32_t style, bool html) {
   if ((style & DT_CALCRECT) != 0) {

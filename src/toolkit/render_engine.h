@@ -49,6 +49,14 @@ class CRenderEngine {
   static UiSize MeasureText(CPaintManagerUI* manager, const std::string& text, int font, uint32_t style, int width,
                             bool html = false);
 
+  // Hit testing and caret placement in text laid out as DrawText would (rc's origin at 0,0,
+  // width = the layout width for wrapped styles): the byte offset of the character boundary
+  // nearest to point, and the caret rectangle at a byte offset.
+  static size_t HitTestText(CPaintManagerUI* manager, const std::string& text, int font, uint32_t style, int width,
+                            UiPoint point);
+  static UiRect CaretRectAt(CPaintManagerUI* manager, const std::string& text, int font, uint32_t style, int width,
+                            size_t offset);
+
   // Draws an image string (see image_string.h) in rcItem, clipped to rcPaint. modify's
   // attributes override the string's. False when the image cannot be loaded.
   static bool DrawImageString(cairo_t* cr, CPaintManagerUI* manager, const UiRect& rcItem, const UiRect& rcPaint,

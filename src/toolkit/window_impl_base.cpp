@@ -43,6 +43,7 @@ UiLResult WindowImplBase::HandleCustomMessage(uint32_t, UiWParam, UiLParam, bool
 UiLResult WindowImplBase::OnCreate(UiWParam, UiLParam, bool& handled) {
   handled = true;
   m_pm.Init(GetHost(), GetHWND(), GetWindowClassName());
+  m_pm.SetOwnerWindow(this);
   const std::string folder = GetSkinFolder();
   if (!folder.empty()) CPaintManagerUI::SetResourcePath(CPaintManagerUI::GetInstancePath() + folder);
   CDialogBuilder builder;
