@@ -167,6 +167,12 @@ void GtkHostWindow::BeginMove() {
   gtk_window_begin_move_drag(window_, static_cast<gint>(pressButton_), pressRootX_, pressRootY_, pressTime_);
 }
 
+// GTK places the tooltip by the pointer, which is over the area the toolkit names.
+void GtkHostWindow::ShowToolTip(const std::string& text, const HostRect&) {
+  gtk_widget_set_tooltip_text(area_, text.empty() ? nullptr : text.c_str());
+  if (!text.empty()) gtk_widget_trigger_tooltip_query(area_);
+}
+
 cairo_surface_t* GtkHostWindow::Snapshot() {
   int width = std::max(1, clientWidth_ > 0 ? clientWidth_ : bounds_.Width());
   int height = std::max(1, clientHeight_ > 0 ? clientHeight_ : bounds_.Height());

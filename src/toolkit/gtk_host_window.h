@@ -33,6 +33,7 @@ class GtkHostWindow : public HostWindow {
   void SetMouseCapture(bool capture) override;
   void SetModal(bool modal) override;
   void BeginMove() override;
+  void ShowToolTip(const std::string& text, const HostRect& area) override;
   cairo_surface_t* Snapshot() override;
 
   GtkWindow* Widget() const { return window_; }
