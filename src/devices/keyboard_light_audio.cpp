@@ -2,7 +2,6 @@
 #include "devices/keyboard_light_audio.h"
 
 #include <algorithm>
-#include <cstdlib>
 
 #include "devices/keyboard_light_paint.h"
 #include "devices/keyboard_light_steps.h"

@@ -57,6 +57,7 @@ void HandleKeyFlashKey(KeyboardEffectBuffers& buffers, size_t position, int kind
 void LightWaveCells(const KeyboardLightContext& ctx, bool assignColour);
 
 // ----- Wave-grid patterns -----
+// Each sends one set of waves at a time and starts the next once the grid has run empty.
 
 // Mode 13: waves leave the centre column, moved every second step.
 void StartCentreWaves(KeyboardEffectBuffers& buffers);
