@@ -103,8 +103,7 @@ int COrvaneKeyboardDevice::ReadParameterRecord() {
   lastRecord = record;
 
   LightSettings previous = GetLightState();
-  const ParsedParameterRecord parsed =
-      ParseParameterRecord(record, lightModeValues, previous.mode);
+  const ParsedParameterRecord parsed = ParseParameterRecord(record, lightModeValues, previous.mode);
   SetLightState(parsed.light);
   if (parsed.light.mode != previous.mode || parsed.light.mode == kCustomColourMode) {
     StartLightMode(parsed.light.mode);
@@ -119,9 +118,8 @@ int COrvaneKeyboardDevice::ReadParameterRecord() {
 
 int COrvaneKeyboardDevice::WriteParameterRecord(int profileIndex, int value) {
   TakeLightSettingsFromDocument();
-  const ParameterRecord record =
-      BuildParameterRecord(static_cast<uint8_t>(value), GetLightState(), lightModeValues,
-                           systemSettings);
+  const ParameterRecord record = BuildParameterRecord(static_cast<uint8_t>(value), GetLightState(),
+                                                      lightModeValues, systemSettings);
   if (!ChannelOpen()) return transport::kResultNotDone;
   commandChannel.BeginConfig();
   const int result = commandChannel.WriteParams(
@@ -160,8 +158,8 @@ void COrvaneKeyboardDevice::StartLightPacing() {
 bool COrvaneKeyboardDevice::RunLightLoop() {
   platform::CriticalSectionLock lock(frameLock);
   const CustomEffectList effects{effectListLock, effectSteps, effectStepCount, effectStepIndex};
-  const bool stepped = lightEngine.RunLoop(LightFrame(), &effects,
-                                           static_cast<uint32_t>(platform::TickCountMs()));
+  const bool stepped =
+      lightEngine.RunLoop(LightFrame(), &effects, static_cast<uint32_t>(platform::TickCountMs()));
   ComposePerLedLayer();
   return stepped;
 }
@@ -189,8 +187,8 @@ int COrvaneKeyboardDevice::WriteCustomColourTable() {
   const ColourTable table = BuildCustomColourTable(colours, positionMaps.ledIndex, true);
   const int keys = deviceInfo.Byte(5);
   const int result = commandChannel.WriteColorTable(
-      std::span(table).first(std::min<size_t>(size_t(keys) * 3, table.size())),
-      light.customTable, kColourTableSize);
+      std::span(table).first(std::min<size_t>(size_t(keys) * 3, table.size())), light.customTable,
+      kColourTableSize);
   if (result != transport::kResultOk) platform::SleepMs(kFailedSendPauseMs);
   return result;
 }
@@ -250,7 +248,8 @@ int COrvaneKeyboardDevice::WriteKeyAssignments(const std::vector<profiles::KeyAs
   const size_t keyBytes = std::min<size_t>(size_t{deviceInfo.Byte(5)} * 3, kKeyBlockSize);
   std::vector<uint8_t> copy(keyMapBlock.begin(), keyMapBlock.begin() + keyBytes);
   const Json::Value config = profiles::ReadJsonFile(MacroConfigPath());
-  const Json::Value& macros = config.isObject() ? config["MacroInfo"] : Json::Value::nullSingleton();
+  const Json::Value& macros =
+      config.isObject() ? config["MacroInfo"] : Json::Value::nullSingleton();
   const size_t macroCount = macros.isArray() ? macros.size() : 0;
   ApplyKeyAssignments(list, positionMaps.keyIndex, macroCount, copy);
   commandChannel.BeginConfig();

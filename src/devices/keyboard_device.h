@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "devices/keyboard_key_maps.h"
-#include "devices/keyboard_parameter_record.h"
 #include "devices/keyboard_light_engine.h"
+#include "devices/keyboard_parameter_record.h"
 #include "devices/usb_device.h"
 #include "profiles/keyboard_profiledata.h"
 #include "profiles/light_name_lists.h"
@@ -55,8 +55,7 @@ class COrvaneKeyboardDevice : public COrvaneUSBDevice {
   std::string GetProfileName() override;
   void SaveProfile() override;
   void SetFamilyIndex(int index) override;
-  void SetLightSettings(uint32_t word1, uint32_t word2, uint32_t value,
-                        uint16_t lastWord) override;
+  void SetLightSettings(uint32_t word1, uint32_t word2, uint32_t value, uint16_t lastWord) override;
   void SetLightColor(int red, int green, int blue) override;
   void GetLightColor() override;
   void SelectKey(int index) override;

@@ -14,8 +14,8 @@ constexpr int kOptionCount = 4;
 constexpr int kRepeatDelayStepMs = 250;
 
 LightSettings FromRecord(const profiles::LightInfoRecord& r) {
-  return LightSettings{r.selectItem, r.light, r.speed,       r.fx,          r.multiColor,
-                       r.red,        r.green, r.blue,        r.zzccLedMode, r.customGroup};
+  return LightSettings{r.selectItem, r.light, r.speed, r.fx,          r.multiColor,
+                       r.red,        r.green, r.blue,  r.zzccLedMode, r.customGroup};
 }
 
 profiles::LightInfoRecord ToRecord(const LightSettings& s, uint8_t savedMode) {
@@ -146,8 +146,8 @@ void COrvaneKeyboardDevice::TakeLightSettingsFromDocument() {
                                      record.Half4());
   const profiles::StageWords stages = profile.GetSystemStages();
   systemSettings = KeyboardSystemSettings{
-      profiles::LowHalf(stages[0]), profiles::HighHalf(stages[0]), profiles::LowHalf(stages[1]),
-      profiles::HighHalf(stages[1]), profiles::LowHalf(stages[2]), profiles::HighHalf(stages[2])};
+      profiles::LowHalf(stages[0]),  profiles::HighHalf(stages[0]), profiles::LowHalf(stages[1]),
+      profiles::HighHalf(stages[1]), profiles::LowHalf(stages[2]),  profiles::HighHalf(stages[2])};
 }
 
 void COrvaneKeyboardDevice::StoreLightSettingsInDocument() {
@@ -194,16 +194,18 @@ void COrvaneKeyboardDevice::LoadMacroConfig() {
   macroNames.clear();
   if (macroList.isArray()) {
     for (const Json::Value& macro : macroList) {
-      const Json::Value& name = macro.isObject() ? macro["MacroName"] : Json::Value::nullSingleton();
+      const Json::Value& name =
+          macro.isObject() ? macro["MacroName"] : Json::Value::nullSingleton();
       macroNames.push_back(name.isString() ? name.asString() : std::string());
     }
   }
-  const Json::Value names = profiles::ReadJsonFile(DefaultDataFolder() + profiles::kDefaultLightFileName);
+  const Json::Value names =
+      profiles::ReadJsonFile(DefaultDataFolder() + profiles::kDefaultLightFileName);
   lightModes = profiles::ReadDefaultLightNames(names, profiles::kLightKindKeyboard);
   lightModeValues = profiles::LightModeValues(lightModes);
   areaLightNames = profiles::ReadAreaLightNames(names, profiles::kLightKindKeyboard);
-  const Json::Value config = profiles::ReadJsonFile(UserDataFolder() + lightConfigName +
-                                                    profiles::kLightConfigExtension);
+  const Json::Value config =
+      profiles::ReadJsonFile(UserDataFolder() + lightConfigName + profiles::kLightConfigExtension);
   customLightNames = profiles::ReadCustomLightNames(config, profiles::kLightKindKeyboard);
 
   if (macroPanel != nullptr) macroPanel->SetMacroNames(macroNames);

@@ -77,8 +77,8 @@ ParsedParameterRecord ParseParameterRecord(const ParameterRecord& record,
                    : static_cast<uint8_t>(ModeIndexForByte(record[kModeByte], modeValues));
   light.brightness = record[kBrightnessByte];
   // A stored inverse above 4 would make a negative speed; it reads as the slowest level.
-  light.speed = static_cast<uint8_t>(kMaxSpeedLevel -
-                                     std::min(record[kInverseSpeedByte], kMaxSpeedLevel));
+  light.speed =
+      static_cast<uint8_t>(kMaxSpeedLevel - std::min(record[kInverseSpeedByte], kMaxSpeedLevel));
   light.direction = record[kDirectionByte];
   light.multiColour = record[kMultiColourByte];
   light.red = record[kRedByte];

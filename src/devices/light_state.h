@@ -12,8 +12,7 @@ struct LedColor {
   uint8_t brightness = 0;
   // Packed as the bytes red, green, blue, brightness (little-endian).
   constexpr uint32_t Pack() const {
-    return uint32_t{red} | uint32_t{green} << 8 | uint32_t{blue} << 16 |
-           uint32_t{brightness} << 24;
+    return uint32_t{red} | uint32_t{green} << 8 | uint32_t{blue} << 16 | uint32_t{brightness} << 24;
   }
   static constexpr LedColor Unpack(uint32_t packed) {
     return LedColor{static_cast<uint8_t>(packed), static_cast<uint8_t>(packed >> 8),
@@ -21,6 +20,12 @@ struct LedColor {
   }
   bool operator==(const LedColor&) const = default;
 };
+
+// A colour channel as frames carry it: multiplied by the LED's brightness, the high byte of
+// the 16-bit product kept.
+constexpr uint8_t ScaleByBrightness(uint8_t channel, uint8_t brightness) {
+  return static_cast<uint8_t>((channel * brightness) >> 8);
+}
 
 // The unpacked light settings the effects run on.
 struct LightSettings {

@@ -5,8 +5,8 @@
 namespace velmora::devices {
 namespace {
 
-constexpr size_t kWheelSegment = 64;   // entries from one primary colour to the next
-constexpr size_t kWheelHalf = 32;      // the rising half, then the falling half
+constexpr size_t kWheelSegment = 64;  // entries from one primary colour to the next
+constexpr size_t kWheelHalf = 32;     // the rising half, then the falling half
 
 // The channel that joins the primary: 1 at the primary, 26 at 8 steps, full at 32 steps,
 // along the quadratic 1 + (584 t + 77 t^2) / 384, rounded.
@@ -15,9 +15,7 @@ constexpr uint8_t WheelRise(size_t t) {
 }
 
 // The primary fading out: 248 at the secondary colour, down to 0 at the next primary.
-constexpr uint8_t WheelFall(size_t j) {
-  return static_cast<uint8_t>((992 - 31 * j + 2) / 4);
-}
+constexpr uint8_t WheelFall(size_t j) { return static_cast<uint8_t>((992 - 31 * j + 2) / 4); }
 
 constexpr std::array<Rgb, kColourWheelSize> BuildColourWheel() {
   std::array<Rgb, kColourWheelSize> wheel{};
@@ -62,8 +60,8 @@ const T& ClampedAt(const std::array<T, N>& table, uint32_t index) {
 
 }  // namespace
 
-const std::array<Rgb, kPaletteSize> kPalette = {
-    Rgb{0, 255, 180}, Rgb{0, 255, 0}, Rgb{255, 255, 255}, Rgb{255, 0, 0}};
+const std::array<Rgb, kPaletteSize> kPalette = {Rgb{0, 255, 180}, Rgb{0, 255, 0},
+                                                Rgb{255, 255, 255}, Rgb{255, 0, 0}};
 
 const std::array<uint8_t, kBrightnessLevels> kBrightnessTable = {
     0,   10,  20,  30,  40,  50,  60,  70,  80,  90,  100, 114, 120,

@@ -13,8 +13,8 @@ constexpr uint8_t kFlashColourStep = 14;
 constexpr uint8_t kLastWheelIndex = kColourWheelSize - 1;
 
 // The order in which the kinds are applied.
-constexpr PerLedKind kKindOrder[] = {kPerLedBreathing, kPerLedStatic, kPerLedSpectrum,
-                                     kPerLedFlash, kPerLedOff};
+constexpr PerLedKind kKindOrder[] = {kPerLedBreathing, kPerLedStatic, kPerLedSpectrum, kPerLedFlash,
+                                     kPerLedOff};
 
 LedColor EntryColour(const profiles::LightListEntry& entry, uint8_t brightness) {
   return LedColor{entry.red, entry.green, entry.blue, brightness};
@@ -61,8 +61,7 @@ void PerLedLayer::Compose(std::span<const profiles::LightListEntry> entries, uin
   }
 }
 
-void PerLedLayer::Breathe(const profiles::LightListEntry& entry, LedState& state,
-                          LedColor& led) {
+void PerLedLayer::Breathe(const profiles::LightListEntry& entry, LedState& state, LedColor& led) {
   state.phase = static_cast<uint8_t>(state.phase + entry.speed + kBreathSpeedBase);
   if (state.phase >= kBreathingCurveSize) {
     state.phase = 0;
@@ -74,8 +73,7 @@ void PerLedLayer::Breathe(const profiles::LightListEntry& entry, LedState& state
                          : EntryColour(entry, brightness);
 }
 
-void PerLedLayer::Spectrum(const profiles::LightListEntry& entry, LedState& state,
-                           LedColor& led) {
+void PerLedLayer::Spectrum(const profiles::LightListEntry& entry, LedState& state, LedColor& led) {
   ++state.stepCounter;
   if (state.stepCounter >= kBlinkPeriods[std::min<size_t>(entry.speed, kBlinkSpeedLevels - 1)]) {
     state.stepCounter = 0;

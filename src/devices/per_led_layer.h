@@ -46,8 +46,7 @@ class PerLedLayer {
 
   void Breathe(const profiles::LightListEntry& entry, LedState& state, LedColor& led);
   void Spectrum(const profiles::LightListEntry& entry, LedState& state, LedColor& led);
-  void Flash(const profiles::LightListEntry& entry, LedState& state, uint32_t nowMs,
-             LedColor& led);
+  void Flash(const profiles::LightListEntry& entry, LedState& state, uint32_t nowMs, LedColor& led);
 
   std::array<LedState, kMaxLeds> states_{};
 };

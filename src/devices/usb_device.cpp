@@ -15,9 +15,7 @@ constexpr int kDeviceTypeKeyboard = 1;
 
 uint32_t NowMs32() { return static_cast<uint32_t>(platform::TickCountMs()); }
 
-bool InRange(int index, size_t size) {
-  return index >= 0 && static_cast<size_t>(index) < size;
-}
+bool InRange(int index, size_t size) { return index >= 0 && static_cast<size_t>(index) < size; }
 
 }  // namespace
 
@@ -102,9 +100,9 @@ void COrvaneUSBDevice::EffectOff() {
 // ----- Frames -----
 
 void COrvaneUSBDevice::ScaleIntoFrame(const LedColor& led, uint8_t* out) {
-  out[0] = static_cast<uint8_t>((led.red * led.brightness) >> 8);
-  out[1] = static_cast<uint8_t>((led.green * led.brightness) >> 8);
-  out[2] = static_cast<uint8_t>((led.blue * led.brightness) >> 8);
+  out[0] = ScaleByBrightness(led.red, led.brightness);
+  out[1] = ScaleByBrightness(led.green, led.brightness);
+  out[2] = ScaleByBrightness(led.blue, led.brightness);
 }
 
 void COrvaneUSBDevice::PaintLightButtons() {
@@ -341,8 +339,7 @@ std::string COrvaneUSBDevice::DefaultProfilePath() const {
 }
 
 std::string COrvaneUSBDevice::UserDataFolder() const {
-  const std::string appFolder =
-      platform::JoinPath(platform::DataHome(), platform::kAppFolderName);
+  const std::string appFolder = platform::JoinPath(platform::DataHome(), platform::kAppFolderName);
   platform::MakeDirectories(appFolder);
   const std::string deviceFolder = platform::JoinPath(appFolder, deviceFolderName);
   platform::MakeDirectories(deviceFolder);

@@ -54,50 +54,50 @@ class COrvaneUSBDevice {
   virtual std::string GetClass() const { return "OrvaneUSBDevice"; }
 
   // ----- Virtual operations, in slot order -----
-  virtual void BindPageControls();                                    // 139
-  virtual int RefreshPage() { return 0; }                            // 140
-  virtual void EffectBreathing();                                     // 141
-  virtual void EffectBreathingPalette();                              // 142
-  virtual void EffectStatic();                                        // 143
-  virtual void EffectSpectrum();                                      // 144
-  virtual void EffectFlash();                                         // 145
-  virtual void EffectFlashPalette();                                  // 146
-  virtual void EffectOff();                                           // 147
-  virtual void SendLightFrame();                                      // 148
-  virtual void SetLedColor(int index, uint32_t packed);               // 149
-  virtual uint32_t GetLedColor(int index) const;                      // 150
-  virtual void Initialise() {}                                        // 151
-  virtual void Resynchronise() {}                                     // 152
-  virtual void ReadPowerStatus() {}                                   // 155
-  virtual int IsReceiverLinked() { return 1; }                        // 156
-  virtual int ReloadProfile() { return 0; }                           // 157
-  virtual void ShowProfile() {}                                       // 158
-  virtual void PruneMacroAssignments() {}                             // 159
-  virtual void LoadProfile() {}                                       // 160
-  virtual std::vector<int> ListMacroKeys() { return {}; }             // 161
+  virtual void BindPageControls();                                                     // 139
+  virtual int RefreshPage() { return 0; }                                              // 140
+  virtual void EffectBreathing();                                                      // 141
+  virtual void EffectBreathingPalette();                                               // 142
+  virtual void EffectStatic();                                                         // 143
+  virtual void EffectSpectrum();                                                       // 144
+  virtual void EffectFlash();                                                          // 145
+  virtual void EffectFlashPalette();                                                   // 146
+  virtual void EffectOff();                                                            // 147
+  virtual void SendLightFrame();                                                       // 148
+  virtual void SetLedColor(int index, uint32_t packed);                                // 149
+  virtual uint32_t GetLedColor(int index) const;                                       // 150
+  virtual void Initialise() {}                                                         // 151
+  virtual void Resynchronise() {}                                                      // 152
+  virtual void ReadPowerStatus() {}                                                    // 155
+  virtual int IsReceiverLinked() { return 1; }                                         // 156
+  virtual int ReloadProfile() { return 0; }                                            // 157
+  virtual void ShowProfile() {}                                                        // 158
+  virtual void PruneMacroAssignments() {}                                              // 159
+  virtual void LoadProfile() {}                                                        // 160
+  virtual std::vector<int> ListMacroKeys() { return {}; }                              // 161
   virtual int WriteKeyAssignments(const std::vector<profiles::KeyAssignEntry>& list);  // 162
-  virtual int WriteProfileKeyAssignments(int profileIndex);          // 163
+  virtual int WriteProfileKeyAssignments(int profileIndex);                            // 163
   // Macro indices ("MacroInfo" places of "macro.config") in device order.
-  virtual int UploadMacros(const std::vector<int>& macroIndices);    // 164
-  virtual int WriteParameterRecord(int profileIndex, int value);     // 165
-  virtual void LoadMacroConfig() {}                                   // 166
-  virtual void SetKeyValueMap(const std::map<int, int>& map);        // 167
-  virtual uint8_t FadeKey(int keyIndex, int mode);                   // 168
-  virtual void MarkPressedKeys();                                     // 169
-  virtual void RotateMarquee(int direction);                         // 170
-  virtual void ClearKeyEffects();                                     // 171
-  virtual void SetFunctionSwitch(int state);                         // 172
+  virtual int UploadMacros(const std::vector<int>& macroIndices);          // 164
+  virtual int WriteParameterRecord(int profileIndex, int value);           // 165
+  virtual void LoadMacroConfig() {}                                        // 166
+  virtual void SetKeyValueMap(const std::map<int, int>& map);              // 167
+  virtual uint8_t FadeKey(int keyIndex, int mode);                         // 168
+  virtual void MarkPressedKeys();                                          // 169
+  virtual void RotateMarquee(int direction);                               // 170
+  virtual void ClearKeyEffects();                                          // 171
+  virtual void SetFunctionSwitch(int state);                               // 172
   virtual int GetFunctionSwitch() const { return functionSwitch.load(); }  // 173
-  virtual void OpenProfileFiles() {}                                  // 174
-  virtual std::string GetProfileName() { return {}; }                // 175
-  virtual void SaveProfile() {}                                       // 176
-  virtual void SetFamilyIndex(int index) { familyIndex = index; }    // 177
-  virtual int GetFamilyIndex() const { return familyIndex; }         // 178
+  virtual void OpenProfileFiles() {}                                       // 174
+  virtual std::string GetProfileName() { return {}; }                      // 175
+  virtual void SaveProfile() {}                                            // 176
+  virtual void SetFamilyIndex(int index) { familyIndex = index; }          // 177
+  virtual int GetFamilyIndex() const { return familyIndex; }               // 178
   virtual void SetLightSettings(uint32_t word1, uint32_t word2, uint32_t value,
-                                uint16_t lastWord);                  // 179
-  virtual void SetLightColor(int red, int green, int blue);         // 180
-  virtual void GetLightColor();                                       // 181
-  virtual void SelectKey(int index) { selectedKey = index; }         // 182
+                                uint16_t lastWord);           // 179
+  virtual void SetLightColor(int red, int green, int blue);   // 180
+  virtual void GetLightColor();                               // 181
+  virtual void SelectKey(int index) { selectedKey = index; }  // 182
   // Spectrum values of the capture program (band levels first).
   virtual void FeedAudioSpectrum(const int32_t* values, size_t count) {  // 183
     (void)values;
@@ -107,9 +107,9 @@ class COrvaneUSBDevice {
     (void)values;
     (void)count;
   }
-  virtual void BuildPage() {}                                         // 185
+  virtual void BuildPage() {}  // 185
   // The four values of SetLightSettings (shared by all families).
-  virtual PackedLightSettings GetLightSettings() const;              // 186
+  virtual PackedLightSettings GetLightSettings() const;  // 186
 
   // ----- Non-virtual operations -----
   void SetKeyCount(int n);

@@ -18,9 +18,8 @@ using sim::MemoryArea;
 using testing::KeyboardRig;
 using testing::StatusRecorder;
 
-constexpr uint8_t kBeginConfig = 0x01, kEndConfig = 0x02, kReadInfo = 0x03,
-                  kReadKeyMap = 0x07, kWriteKeyMap = 0x09, kReadLedMap = 0x1B,
-                  kStreamFrame = 0x12;
+constexpr uint8_t kBeginConfig = 0x01, kEndConfig = 0x02, kReadInfo = 0x03, kReadKeyMap = 0x07,
+                  kWriteKeyMap = 0x09, kReadLedMap = 0x1B, kStreamFrame = 0x12;
 
 size_t CountOf(const std::vector<uint8_t>& commands, uint8_t command) {
   return static_cast<size_t>(std::count(commands.begin(), commands.end(), command));

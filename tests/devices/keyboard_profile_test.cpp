@@ -47,9 +47,9 @@ class KeyboardProfileTest : public testing::KeyboardRig {
     }
     functionLockKey = &picture.Add("key_110", "DeviceKeyButton");
     FakeControl& settings = page.Add("system_settings", "VerticalLayout");
-    for (const char* name : {"winlockflag_option", "wflag_option", "6flag_option",
-                             "repeat_rate_slider", "repeat_input_richedit",
-                             "repeat_delay_time_label1"}) {
+    for (const char* name :
+         {"winlockflag_option", "wflag_option", "6flag_option", "repeat_rate_slider",
+          "repeat_input_richedit", "repeat_delay_time_label1"}) {
       settings.Add(name, "Option");
     }
     for (int i = 0; i < 4; ++i) {
@@ -95,8 +95,7 @@ TEST_F(KeyboardProfileTest, ShowProfileSetsTheSystemSettingsControls) {
     for (int i = 0; i < 4; ++i) {
       EXPECT_EQ(Control("repeat_delay_check_" + std::to_string(i)).checked, i == c.delayOption)
           << "delay " << c.delay << " option " << i;
-      EXPECT_EQ(Control("polling_rate_option_" + std::to_string(i)).checked,
-                i == c.pollingOption)
+      EXPECT_EQ(Control("polling_rate_option_" + std::to_string(i)).checked, i == c.pollingOption)
           << "polling " << c.polling << " option " << i;
     }
   }
@@ -118,7 +117,8 @@ TEST_F(KeyboardProfileTest, ShowProfileHandsTheLightSettingsToTheLightingPanel) 
   keyboard.SetLightSettings(record.Word1(), record.Word2(), record.Word3(), record.Half4());
   keyboard.SetLightColor(1, 2, 3);
   keyboard.ShowProfile();
-  EXPECT_EQ(lighting.words, (std::array<uint32_t, 3>{record.Word1(), record.Word2(), record.Word3()}));
+  EXPECT_EQ(lighting.words,
+            (std::array<uint32_t, 3>{record.Word1(), record.Word2(), record.Word3()}));
   EXPECT_EQ(lighting.customMode, 2);
   EXPECT_EQ(lighting.colour, (std::array<uint8_t, 3>{1, 2, 3}));
   EXPECT_EQ(lighting.maxBrightness, 24);

@@ -33,9 +33,8 @@ class KeyboardRig : public ::testing::Test {
  protected:
   KeyboardRig() {
     dataHome = std::filesystem::path(::testing::TempDir()) /
-               ("keyboard_rig_" + std::string(::testing::UnitTest::GetInstance()
-                                                  ->current_test_info()
-                                                  ->name()));
+               ("keyboard_rig_" +
+                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
     std::filesystem::remove_all(dataHome);
     setenv("XDG_DATA_HOME", dataHome.c_str(), 1);
     keyboard.SetSettingsName("profile_under_test");
@@ -45,10 +44,10 @@ class KeyboardRig : public ::testing::Test {
   void OpenCable() { OpenCable(keyboard); }
   void OpenCable(COrvaneUSBDevice& device) {
     machine.Plug(sim::ProductKind::Keyboard);
-    ASSERT_EQ(device.Channel().OpenInterface(
-                  transport::kConnectionCable,
-                  machine.Product(sim::ProductKind::Keyboard).CommandPath()),
-              1);
+    ASSERT_EQ(
+        device.Channel().OpenInterface(transport::kConnectionCable,
+                                       machine.Product(sim::ProductKind::Keyboard).CommandPath()),
+        1);
     device.SetReceiverFlag(false);
   }
 

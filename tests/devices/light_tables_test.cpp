@@ -12,8 +12,11 @@ TEST(ColourWheel, PassesThroughTheAnchorColours) {
     size_t index;
     Rgb colour;
   };
-  const Anchor anchors[] = {{0, {255, 1, 0}},  {8, {255, 26, 0}},  {32, {248, 255, 0}},
-                            {64, {0, 255, 1}}, {128, {1, 0, 255}}};
+  const Anchor anchors[] = {{0, {255, 1, 0}},
+                            {8, {255, 26, 0}},
+                            {32, {248, 255, 0}},
+                            {64, {0, 255, 1}},
+                            {128, {1, 0, 255}}};
   for (const auto& anchor : anchors) {
     EXPECT_EQ(kColourWheel[anchor.index], anchor.colour) << "entry " << anchor.index;
   }
@@ -23,8 +26,8 @@ TEST(ColourWheel, IsASmoothCircleOfSaturatedColours) {
   for (size_t i = 0; i < kColourWheelSize; ++i) {
     const Rgb a = kColourWheel[i];
     const Rgb b = kColourWheel[(i + 1) % kColourWheelSize];
-    const int step = std::abs(a.red - b.red) + std::abs(a.green - b.green) +
-                     std::abs(a.blue - b.blue);
+    const int step =
+        std::abs(a.red - b.red) + std::abs(a.green - b.green) + std::abs(a.blue - b.blue);
     EXPECT_LE(step, 24) << "entry " << i;
     // Every entry is a saturated colour: one channel full, one off.
     const int full = (a.red == 255) + (a.green == 255) + (a.blue == 255);
@@ -64,20 +67,18 @@ TEST(StepPhase, StepsAndWrapsInBothDirections) {
     uint8_t limit, current, step, expected;
   };
   const Case cases[] = {
-      {false, 128, 0, 1, 127},   // down from 0 wraps to the top
-      {true, 128, 127, 1, 0},    // up past the limit restarts at 0
-      {true, 128, 5, 1, 6},
-      {false, 128, 5, 1, 4},
-      {true, 192, 176, 16, 0},   // lands exactly on the limit
-      {true, 192, 175, 16, 191},
-      {false, 192, 10, 16, 176},
-      {true, 255, 250, 10, 0},   // the sum does not wrap through 8 bits first
-      {false, 128, 200, 1, 127}, // out-of-range phase falls back into range
+      {false, 128, 0, 1, 127},  // down from 0 wraps to the top
+      {true, 128, 127, 1, 0},   // up past the limit restarts at 0
+      {true, 128, 5, 1, 6},      {false, 128, 5, 1, 4},
+      {true, 192, 176, 16, 0},  // lands exactly on the limit
+      {true, 192, 175, 16, 191}, {false, 192, 10, 16, 176},
+      {true, 255, 250, 10, 0},    // the sum does not wrap through 8 bits first
+      {false, 128, 200, 1, 127},  // out-of-range phase falls back into range
   };
   for (const auto& c : cases) {
     EXPECT_EQ(StepPhase(c.direction, c.limit, c.current, c.step), c.expected)
-        << "direction " << c.direction << " limit " << int{c.limit} << " current "
-        << int{c.current} << " step " << int{c.step};
+        << "direction " << c.direction << " limit " << int{c.limit} << " current " << int{c.current}
+        << " step " << int{c.step};
   }
 }
 

@@ -22,7 +22,9 @@ class UsbDeviceTest : public ::testing::Test {
     device.SetLayoutPath("XML/DeviceXml/test.xml");
   }
 
-  FakeControl& AddKeyPanel() { return root.Add("key_panel", "VerticalLayout").Add("", "SelectPanel"); }
+  FakeControl& AddKeyPanel() {
+    return root.Add("key_panel", "VerticalLayout").Add("", "SelectPanel");
+  }
 
   FakeControl root;
   platform::ManualClock clock;
@@ -186,7 +188,8 @@ TEST(FunctionSwitch, StatesSelectTheirPages) {
 
 TEST_F(UsbDeviceTest, SetFunctionSwitchSelectsTabsThroughThePage) {
   FakeControl& functionSwitch = root.Add("device_function_switch", "TabLayout");
-  FakeControl& keySwitch = root.Add("tabs", "VerticalLayout").Add("device_key_function_switch", "TabLayout");
+  FakeControl& keySwitch =
+      root.Add("tabs", "VerticalLayout").Add("device_key_function_switch", "TabLayout");
   device.SetFunctionSwitch(7);
   EXPECT_EQ(device.GetFunctionSwitch(), 7);
   EXPECT_EQ(functionSwitch.selectedTab, 0);

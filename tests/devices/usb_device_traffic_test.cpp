@@ -21,7 +21,8 @@ class UsbDeviceTrafficTest : public testing::KeyboardRig {
     device.SetLayoutPath("XML/DeviceXml/test.xml");
     device.SetLedCount(3);
     panel = &page.Add("panel", "SelectPanel");
-    for (int i = 0; i < 3; ++i) lights.push_back(&panel->Add("light_" + std::to_string(i), "DeviceKeyButton"));
+    for (int i = 0; i < 3; ++i)
+      lights.push_back(&panel->Add("light_" + std::to_string(i), "DeviceKeyButton"));
     device.BindPageControls();
     device.SetLedColor(0, LedColor{255, 128, 2, 255}.Pack());
     device.SetLedColor(1, LedColor{200, 100, 50, 128}.Pack());
