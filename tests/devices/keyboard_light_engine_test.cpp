@@ -103,6 +103,30 @@ TEST(KeyboardLightEngineTest, EveryModeRunsAndLightsTheKeyboard) {
   }
 }
 
+TEST(KeyboardLightEngineTest, AShortLedArrayIsNeverWrittenPastItsEnd) {
+  // The engine is handed the first ten entries of a longer array (a smaller LED count); the
+  // entries after them must keep their marker in every mode.
+  const LedColor marker{1, 2, 3, 4};
+  for (uint8_t mode = 0; mode <= 31; ++mode) {
+    LightSettings settings;
+    settings.mode = mode;
+    settings.multiColour = 1;
+    settings.brightness = 24;
+    BaseEffectState base;
+    std::vector<LedColor> leds(12, marker);
+    testing::ScriptedRandom random({5, 90, 33});
+    KeyboardLightEngine engine(&random);
+    const KeyboardLightFrame frame{settings, base, std::span<LedColor>(leds).first(10)};
+    engine.Restart(frame, mode);
+    for (uint32_t i = 0; i < 60; ++i) {
+      engine.OnKeyEvent(mode, 64, kKeyPressed);
+      engine.RunStep(frame, 1000 + 100 * i);
+    }
+    EXPECT_EQ(leds[10], marker) << "mode " << int(mode);
+    EXPECT_EQ(leds[11], marker) << "mode " << int(mode);
+  }
+}
+
 TEST(KeyboardLightEngineTest, KeyEventsReachOnlyTheKeyPressModes) {
   for (uint8_t mode : {1, 10, 21, 29}) {
     KeyboardLightFixture f;
@@ -246,6 +270,32 @@ TEST(KeyboardLightPlayerTest, EmptyListTurnsTheKeysOffAndAStaleIndexRestarts) {
   f.index = 7;
   f.Loop(10);
   EXPECT_EQ(f.index, 0u);
+}
+
+struct PlayerPaceCase {
+  uint8_t stepMode;
+  uint8_t speed;
+  int loopsPerStep;
+};
+
+TEST(KeyboardLightPlayerTest, EachStepKindRunsOnItsOwnLoopThreshold) {
+  const PlayerPaceCase cases[] = {
+      {0, 4, 7}, {0, 0, 28},  // breathing: the blink period value of the speed level
+      {4, 2, 18},             // spectrum: likewise
+      {5, 4, 1}, {5, 0, 5},   // column breathing: the keyboard thresholds
+  };
+  for (const PlayerPaceCase& c : cases) {
+    EffectListFixture f;
+    profiles::LightEffectEntry step = EffectStep(c.stepMode, 100000);
+    step.speed = c.speed;
+    step.direction = 1;
+    f.steps = {step};
+    f.count = 1;
+    for (int loop = 1; loop < c.loopsPerStep; ++loop) f.Loop(loop);
+    EXPECT_EQ(f.leds[64], LedColor{}) << "mode " << int(c.stepMode) << " speed " << int(c.speed);
+    f.Loop(c.loopsPerStep);
+    EXPECT_NE(f.ColourOf(64), Rgb{}) << "mode " << int(c.stepMode) << " speed " << int(c.speed);
+  }
 }
 
 TEST(KeyboardLightPlayerTest, ColourCycleCountsTenColoursOnTheBlinkThreshold) {
