@@ -9,6 +9,9 @@
 namespace velmora::devices {
 namespace {
 
+constexpr uint32_t kRippleMode = 8;
+constexpr uint32_t kAudioMode = 29;
+
 using StepFunction = void (*)(const KeyboardLightContext&);
 
 void NoStep(const KeyboardLightContext&) {}
@@ -79,6 +82,7 @@ KeyboardLightContext KeyboardLightEngine::ContextFor(const KeyboardLightFrame& f
 }
 
 void KeyboardLightEngine::Restart(const KeyboardLightFrame& frame, uint32_t mode) {
+  mode_ = mode;
   buffers_ = KeyboardEffectBuffers{};
   frame.base = BaseEffectState{};
   ticks_.ClearTicks();
@@ -131,6 +135,7 @@ void KeyboardLightEngine::SetAudioBands(std::span<const int32_t> bands) {
 }
 
 void KeyboardLightEngine::OnAudioLevel(size_t position, uint32_t level) {
+  if (mode_ != kRippleMode && mode_ != kAudioMode) return;
   if (level >= kAudioRippleLevel) HandleRippleKey(buffers_, position, kKeyPressed);
 }
 

@@ -63,7 +63,8 @@ class KeyboardLightEngine {
   void SetAudioStyle(const profiles::AudioLightRecord& style);
 
   // The audio pulse: once the collected audio level reaches kAudioRippleLevel, a ripple
-  // starts at the key at position.
+  // starts at the key at position. Only the ripple modes (8, and the audio mode 29) take it,
+  // so the audio never disturbs the waves of the other wave-grid modes.
   void OnAudioLevel(size_t position, uint32_t level);
   static constexpr uint32_t kAudioRippleLevel = 71;
 
@@ -79,6 +80,7 @@ class KeyboardLightEngine {
   KeyboardEffectBuffers buffers_;
   AudioInput audio_;
   CustomEffectPlayer player_;
+  uint32_t mode_ = 0;  // the mode of the last Restart
 };
 
 }  // namespace velmora::devices

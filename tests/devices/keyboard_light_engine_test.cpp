@@ -188,6 +188,22 @@ TEST(KeyboardLightAudioTest, AudioLevelStartsARippleAtTheGivenKey) {
   EXPECT_EQ(f.FadeOf(kAudioKey), 255);
 }
 
+TEST(KeyboardLightAudioTest, OnlyTheRippleModesTakeTheAudioPulse) {
+  for (uint8_t mode : {13, 14, 16, 1}) {
+    KeyboardLightFixture f;
+    f.Start(mode);
+    const WaveGrid before = f.engine.Buffers().wave;
+    f.engine.OnAudioLevel(51, 500);
+    for (size_t column = 0; column < kGridColumns; ++column) {
+      EXPECT_EQ(f.engine.Buffers().wave.Covered(column), before.Covered(column)) << int(mode);
+    }
+  }
+  KeyboardLightFixture f;
+  f.Start(29);
+  f.engine.OnAudioLevel(51, 500);
+  EXPECT_FALSE(f.engine.Buffers().wave.Empty());
+}
+
 TEST(KeyboardLightAudioTest, KeepsTheFirst25BandsOfABlock) {
   KeyboardLightFixture f;
   std::vector<int32_t> block(600, 0);
