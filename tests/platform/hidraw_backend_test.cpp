@@ -220,6 +220,17 @@ TEST_F(HidrawConnectionTest, WritesAndSetOutputReportSendTheWindowsBufferUnchang
   EXPECT_EQ(keyboard->Write({}, transferred, 1000), HidIoStatus::Failed);
 }
 
+TEST_F(HidrawConnectionTest, WriteToANodeThatTakesNothingTimesOut) {
+  auto keyboard = Connect("composite", 0, true);
+  const std::vector<uint8_t> report = {1, 0x02};
+  size_t transferred = 0;
+  // Fill the peer's queue until the node would block.
+  for (int i = 0; i < 100000 && keyboard->Write(report, transferred, 0) == HidIoStatus::Ok; ++i) {
+  }
+  EXPECT_EQ(keyboard->Write(report, transferred, 30), HidIoStatus::TimedOut);
+  EXPECT_EQ(transferred, 0u);
+}
+
 TEST_F(HidrawConnectionTest, CancelEndsAnInfiniteReadFromAnotherThreadAndEveryLaterTransfer) {
   auto consumer = Connect("composite", 1, true);
   HidIoStatus status = HidIoStatus::Ok;
