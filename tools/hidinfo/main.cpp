@@ -1,10 +1,9 @@
 // velmora-hidinfo: shows the HID interfaces as VELMORA Q7 PRO sees them, so that a user
 // whose device is not found can tell whether it is missing, unreadable or not recognised.
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -28,15 +27,24 @@ void PrintUsage(FILE* to) {
       to);
 }
 
+// Reads a whole file without exceptions (a folder or a read error gives false and errno).
+bool ReadWholeFile(const char* file, std::vector<uint8_t>& bytes) {
+  FILE* in = std::fopen(file, "rb");
+  if (!in) return false;
+  uint8_t chunk[4096];
+  size_t n;
+  while ((n = std::fread(chunk, 1, sizeof chunk, in)) > 0) bytes.insert(bytes.end(), chunk, chunk + n);
+  const bool failed = std::ferror(in) != 0;
+  const int error = errno;
+  std::fclose(in);
+  errno = error;
+  return !failed;
+}
+
 int DecodeDescriptorFile(const char* file) {
-  std::ifstream in(file, std::ios::binary);
-  if (!in) {
+  std::vector<uint8_t> bytes;
+  if (!ReadWholeFile(file, bytes)) {
     std::fprintf(stderr, "velmora-hidinfo: cannot read %s: %s\n", file, std::strerror(errno));
-    return kExitUsageOrInput;
-  }
-  const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) {
-    std::fprintf(stderr, "velmora-hidinfo: cannot read %s\n", file);
     return kExitUsageOrInput;
   }
   std::string text;
