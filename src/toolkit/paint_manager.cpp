@@ -117,7 +117,8 @@ CControlUI* CPaintManagerUI::FindControl(UiPoint point) const { return FindSubCo
 
 CControlUI* CPaintManagerUI::FindSubControlByName(CControlUI* parent, const std::string& name) const {
   if (parent == nullptr || name.empty()) return nullptr;
-  return parent->FindControl([&name](CControlUI* c) { return EqualsNoCase(c->GetName(), name); }, UIFIND_ALL);
+  // Document order: a container comes before its children.
+  return parent->FindControl([&name](CControlUI* c) { return EqualsNoCase(c->GetName(), name); }, UIFIND_ME_FIRST);
 }
 
 CControlUI* CPaintManagerUI::FindSubControlByPoint(CControlUI* parent, UiPoint point) const {
@@ -134,7 +135,7 @@ CControlUI* CPaintManagerUI::FindSubControlByClass(CControlUI* parent, const std
         if (!EqualsNoCase(c->GetClass(), className) && c->GetInterface(className) == nullptr) return false;
         return seen++ == index;
       },
-      UIFIND_ALL);
+      UIFIND_ME_FIRST);
 }
 
 void CPaintManagerUI::ReapObjects(CControlUI* control) {

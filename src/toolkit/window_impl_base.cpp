@@ -74,6 +74,7 @@ UiLResult WindowImplBase::OnDestroy(UiWParam, UiLParam, bool& handled) {
 
 UiLResult WindowImplBase::OnSize(UiWParam, UiLParam lParam, bool& handled) {
   m_pm.SetClientSize(LowWord(lParam), HighWord(lParam));
+  if (IsWindow() && GetHWND()->IsVisible()) m_pm.UpdateLayout();
   handled = false;
   return 0;
 }
