@@ -15,6 +15,7 @@
 #include "toolkit/rich_edit.h"
 #include "toolkit/slider.h"
 #include "toolkit/tray_icon.h"
+#include "toolkit/ui_string.h"
 
 namespace velmora::toolkit {
 namespace {
