@@ -28,8 +28,16 @@ HidBackend& DefaultBackend() {
 }  // namespace
 
 HidBackend& ActiveHidBackend() {
-  std::lock_guard lock(BackendMutex());
-  if (InstalledBackend()) return *InstalledBackend();
+  // The reference handed out must stay valid even when another thread installs a different
+  // backend meanwhile: the calling thread keeps the backend alive until its next call.
+  thread_local std::shared_ptr<HidBackend> held;
+  std::shared_ptr<HidBackend> current;
+  {
+    std::lock_guard lock(BackendMutex());
+    current = InstalledBackend();
+  }
+  held = std::move(current);
+  if (held) return *held;
   return DefaultBackend();
 }
 

@@ -238,5 +238,21 @@ TEST(HidBackendInstallTest, ScopedBackendReplacesAndRestoresTheActiveOne) {
   EXPECT_EQ(&ActiveHidBackend(), before);
 }
 
+TEST(HidBackendInstallTest, AReferenceInUseOutlivesItsReplacement) {
+  std::weak_ptr<VirtualHidBus> watched;
+  {
+    auto bus = std::make_shared<VirtualHidBus>();
+    watched = bus;
+    ScopedHidBackend scoped(std::move(bus));
+    HidBackend& inUse = ActiveHidBackend();
+    std::thread([] { InstallHidBackend(nullptr); }).join();  // replaced under our feet
+    std::vector<std::string> paths;
+    EXPECT_TRUE(inUse.EnumeratePaths(paths));
+    EXPECT_FALSE(watched.expired());
+  }
+  ActiveHidBackend();  // the next call lets it go
+  EXPECT_TRUE(watched.expired());
+}
+
 }  // namespace
 }  // namespace velmora::platform
