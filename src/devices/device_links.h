@@ -68,6 +68,15 @@ class MainWindowLink {
   virtual void PostDeviceMessage(uint32_t message, uint64_t wParam, int64_t lParam) = 0;
 };
 
+// The key-assignment vocabulary: the text keys that name an assignment, one per part of a
+// key combination (modifiers first), e.g. {"keyboard_key_LCtrl", "keyboard_key_C"}; a key
+// switched off names "close_text". Empty when the assignment has no name.
+class KeyLabelSource {
+ public:
+  virtual ~KeyLabelSource() = default;
+  virtual std::vector<std::string> TextKeys(uint8_t type, uint8_t first, uint8_t second) const = 0;
+};
+
 // Looks up the language text of a key (through the page's hidden "text_test" label on the
 // real page); returns the key itself when there is no text.
 class LanguageTexts {

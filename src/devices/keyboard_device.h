@@ -91,6 +91,7 @@ class COrvaneKeyboardDevice : public COrvaneUSBDevice {
   void SetProfilePanel(ProfilePanelLink* panel) { profilePanel = panel; }
   void SetKeyAssignPanel(KeyAssignPanelLink* panel) { keyAssignPanel = panel; }
   void SetMacroPanel(MacroPanelLink* panel) { macroPanel = panel; }
+  void SetKeyLabelSource(const KeyLabelSource* source) { keyLabels = source; }
 
   profiles::CKeyboardProfiledata& Profile() { return profile; }
   const KeyPositionMaps& PositionMaps() const { return positionMaps; }
@@ -113,6 +114,7 @@ class COrvaneKeyboardDevice : public COrvaneUSBDevice {
   void StartLightMode(int mode);
   void ShowSystemSettings();
   void ShowKeyLabels();
+  std::string LanguageText(const std::string& key) const;
   PageControl* PageChild(const std::string& name) const;
   bool ChannelOpen() { return commandChannel.IsOpen(); }
   std::string MacroConfigPath() const;
@@ -138,6 +140,7 @@ class COrvaneKeyboardDevice : public COrvaneUSBDevice {
   KeyboardLightEngine lightEngine;
   KeyAssignPanelLink* keyAssignPanel = nullptr;
   MacroPanelLink* macroPanel = nullptr;
+  const KeyLabelSource* keyLabels = nullptr;
   PageControl* keyPicture = nullptr;  // "keyboard_device_key_light"
 
   // Audio: the running level total of FeedAudioSpectrum (guarded by frameLock) and the audio

@@ -58,22 +58,28 @@ PageControl* COrvaneKeyboardDevice::PageChild(const std::string& name) const {
   return page != nullptr ? FindChildByName(*page, name) : nullptr;
 }
 
+std::string COrvaneKeyboardDevice::LanguageText(const std::string& key) const {
+  return languageTexts != nullptr ? languageTexts->Text(key) : key;
+}
+
 void COrvaneKeyboardDevice::ShowKeyLabels() {
-  const std::string closeText = languageTexts != nullptr ? languageTexts->Text("close_text") : "";
+  if (keyLabels == nullptr) return;
   for (size_t i = 0; i < keyAssignments.size() && i < keyButtons.size(); ++i) {
     PageControl* button = keyButtons[i];
     if (button == nullptr) continue;
-    // A key switched off (no function) shows the "close_text" text.
-    if (keyAssignments[i].current.type == 0) button->SetText(closeText);
+    const profiles::KeyAssignment& code = keyAssignments[i].current;
+    std::string label;
+    for (const std::string& key : keyLabels->TextKeys(code.type, code.first, code.second)) {
+      if (!label.empty()) label += "+";
+      label += LanguageText(key);
+    }
+    button->SetText(label);
   }
 }
 
 void COrvaneKeyboardDevice::ShowSystemSettings() {
   const auto check = [&](const std::string& name, bool on) {
     if (PageControl* c = PageChild(name)) c->SetCheck(on);
-  };
-  const auto text = [&](const std::string& key) {
-    return languageTexts != nullptr ? languageTexts->Text(key) : key;
   };
   check("winlockflag_option", systemSettings.winLock != 0);
   check("wflag_option", systemSettings.wFlag != 0);
@@ -88,10 +94,10 @@ void COrvaneKeyboardDevice::ShowSystemSettings() {
     check("polling_rate_option_" + std::to_string(i), i == polling);
   }
   if (PageControl* edit = PageChild("repeat_input_richedit")) {
-    edit->SetToolTip(text("Repeat_input_text"));
+    edit->SetToolTip(LanguageText("Repeat_input_text"));
   }
   if (PageControl* label = PageChild("repeat_delay_time_label1")) {
-    label->SetText(text("Repeat_Delay_Time") +
+    label->SetText(LanguageText("Repeat_Delay_Time") +
                    std::to_string(delay * kRepeatDelayStepMs + kRepeatDelayStepMs) + "ms");
   }
 }

@@ -204,5 +204,58 @@ TEST_F(KeyboardProfileTest, ResynchroniseReloadsTheListOnlyAfterAListChange) {
   EXPECT_FALSE(ProfileListChangedFlag());
 }
 
+TEST_F(KeyboardProfileTest, KeyButtonsShowTheirAssignmentsNames) {
+  struct Labels : KeyLabelSource {
+    std::vector<std::string> TextKeys(uint8_t type, uint8_t first, uint8_t second) const override {
+      if (type == 0) return {"close_text"};
+      if (first == 0x01) return {"keyboard_key_LCtrl", "keyboard_key_" + std::to_string(second)};
+      return {"keyboard_key_" + std::to_string(second)};
+    }
+  } labels;
+  keyboard.SetKeyLabelSource(&labels);
+  std::vector<profiles::KeyAssignEntry> list(21);
+  list[0].current = {0, 0x20, 0x00, 0x29};
+  list[10].current = {10, 0x20, 0x01, 0x06};
+  list[20].current = {20, 0x00, 0x00, 0x00};
+  keyboard.SetKeyAssignments(list);
+  keyboard.ShowProfile();
+  EXPECT_EQ(keys[0]->text, "[keyboard_key_41]");
+  EXPECT_EQ(keys[1]->text, "[keyboard_key_LCtrl]+[keyboard_key_6]");
+  EXPECT_EQ(keys[2]->text, "[close_text]");
+}
+
+TEST_F(KeyboardProfileTest, SelectKeyHandsTheAssignmentToTheKeyPanel) {
+  struct Panel : KeyAssignPanelLink {
+    void ShowPanel() override { ++shown; }
+    void ShowAssignment(uint8_t t, uint8_t f, uint8_t s) override { bytes = {t, f, s}; }
+    int shown = 0;
+    std::array<uint8_t, 3> bytes{};
+  } panel;
+  keyboard.SetKeyAssignPanel(&panel);
+  std::vector<profiles::KeyAssignEntry> list(3);
+  list[2].current = {2, 0x70, 4, 1};
+  keyboard.SetKeyAssignments(list);
+  keyboard.SelectKey(2);
+  EXPECT_EQ(panel.shown, 1);
+  EXPECT_EQ(panel.bytes, (std::array<uint8_t, 3>{0x70, 4, 1}));
+  keyboard.SelectKey(99);
+  EXPECT_EQ(panel.shown, 2);
+  EXPECT_EQ(panel.bytes, (std::array<uint8_t, 3>{0x70, 4, 1})) << "no assignment for key 99";
+}
+
+TEST_F(KeyboardProfileTest, CustomKeyColourOnlyWhileMode20IsSelected) {
+  keyboard.OpenProfileFiles();
+  keyboard.SetLightColor(9, 8, 7);
+  keyboard.SetLightSettings(5, 0, 0, 0);
+  keyboard.SetCustomKeyColor(3);
+  EXPECT_NE(LedColor::Unpack(keyboard.GetLedColor(3)).red, 9);
+  keyboard.SetLightSettings(20, 0, 0, 0);
+  keyboard.SetCustomKeyColor(3);
+  EXPECT_EQ(LedColor::Unpack(keyboard.GetLedColor(3)).red, 9);
+  keyboard.SetCustomKeyColor(170);  // beyond the LEDs: nothing changes, nothing breaks
+  keyboard.SetCustomKeyColor(-1);
+  EXPECT_EQ(keyboard.Profile().GetCustomLightColors(0, 170)[3].red, 9);
+}
+
 }  // namespace
 }  // namespace velmora::devices
