@@ -8,10 +8,6 @@ namespace {
 constexpr uint8_t kNoLed = 255;
 constexpr size_t kBytesPerLed = 3;
 
-uint8_t Scaled(uint8_t channel, uint8_t brightness) {
-  return static_cast<uint8_t>((channel * brightness) >> 8);
-}
-
 }  // namespace
 
 void PackKeyboardFrame(std::span<const LedColor> leds, std::span<const uint8_t> ledIndexOfPosition,
@@ -22,9 +18,9 @@ void PackKeyboardFrame(std::span<const LedColor> leds, std::span<const uint8_t> 
     const size_t offset = size_t{led} * kBytesPerLed;
     if (led == kNoLed || offset + kBytesPerLed > frame.size()) continue;
     const LedColor& colour = leds[position];
-    frame[offset] = Scaled(colour.red, colour.brightness);
-    frame[offset + 1] = Scaled(colour.green, colour.brightness);
-    frame[offset + 2] = Scaled(colour.blue, colour.brightness);
+    frame[offset] = ScaleByBrightness(colour.red, colour.brightness);
+    frame[offset + 1] = ScaleByBrightness(colour.green, colour.brightness);
+    frame[offset + 2] = ScaleByBrightness(colour.blue, colour.brightness);
   }
 }
 
