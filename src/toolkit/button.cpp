@@ -30,6 +30,7 @@ void CButtonUI::SetEnabled(bool enabled) {
 }
 
 void CButtonUI::DoEvent(TEventUI& event) {
+  if (UpdateHotState(event, buttonState_)) return;
   switch (event.Type) {
     case UiEventType::KeyDown:
       if (IsKeyboardEnabled() && (event.chKey == keys::kReturn || event.chKey == ' ')) {
@@ -57,16 +58,6 @@ void CButtonUI::DoEvent(TEventUI& event) {
         Invalidate();
         if (m_rcItem.Contains(event.ptMouse)) Activate();
       }
-      return;
-    case UiEventType::MouseEnter:
-      if (IsEnabled()) {
-        buttonState_ |= UISTATE_HOT;
-        Invalidate();
-      }
-      return;
-    case UiEventType::MouseLeave:
-      buttonState_ &= ~UISTATE_HOT;
-      Invalidate();
       return;
     default:
       break;

@@ -29,9 +29,7 @@ bool CComboUI::Add(CControlUI* control) { return AddAt(control, GetCount()); }
 
 bool CComboUI::AddAt(CControlUI* control, int index) {
   if (!CContainerUI::AddAt(control, index)) return false;
-  if (IListItemUI* item = AsListItem(control)) item->SetOwner(this);
-  if (curSel_ >= index) ++curSel_;
-  Reindex(index);
+  OnListItemAdded(*this, this, control, index, curSel_);
   return true;
 }
 
@@ -43,9 +41,7 @@ bool CComboUI::Remove(CControlUI* control, bool doNotDestroy) {
 bool CComboUI::RemoveAt(int index, bool doNotDestroy) {
   CloseDropDown();
   if (!CContainerUI::RemoveAt(index, doNotDestroy)) return false;
-  if (index == curSel_) curSel_ = -1;
-  else if (index < curSel_) --curSel_;
-  Reindex(index);
+  OnListItemRemoved(*this, index, curSel_);
   Invalidate();
   return true;
 }
@@ -57,21 +53,11 @@ void CComboUI::RemoveAll() {
   Invalidate();
 }
 
-void CComboUI::Reindex(int from) {
-  for (int i = std::max(0, from); i < GetCount(); ++i) {
-    if (IListItemUI* item = AsListItem(GetItemAt(i))) item->SetIndex(i);
-  }
-}
-
 bool CComboUI::SelectItem(int index, bool, bool triggerEvent) {
   if (index == curSel_) return true;
-  CControlUI* control = GetItemAt(index);
-  IListItemUI* item = AsListItem(control);
-  if (index >= 0 && (item == nullptr || !control->IsEnabled())) return false;
   const int old = curSel_;
-  if (IListItemUI* previous = AsListItem(GetItemAt(old))) previous->SetSelectedState(false);
-  curSel_ = index;
-  if (item != nullptr) item->SetSelectedState(true);
+  if (!MoveListSelection(*this, curSel_, index)) return false;
+  CControlUI* control = GetItemAt(index);
   if (dropWindow_ != nullptr && control != nullptr && dropWindow_->GetLayout() != nullptr) {
     dropWindow_->GetLayout()->EnsureVisible(control);
   }
@@ -149,6 +135,7 @@ CControlUI* CComboUI::FindControl(const FindPredicate& match, uint32_t flags) {
 }
 
 void CComboUI::DoEvent(TEventUI& event) {
+  if (UpdateHotState(event, buttonState_)) return;
   switch (event.Type) {
     case UiEventType::ButtonDown:
       if (IsEnabled() && m_rcItem.Contains(event.ptMouse)) {
@@ -162,14 +149,6 @@ void CComboUI::DoEvent(TEventUI& event) {
         Invalidate();
         if (m_rcItem.Contains(event.ptMouse)) Activate();
       }
-      return;
-    case UiEventType::MouseEnter:
-      buttonState_ |= UISTATE_HOT;
-      Invalidate();
-      return;
-    case UiEventType::MouseLeave:
-      buttonState_ &= ~UISTATE_HOT;
-      Invalidate();
       return;
     case UiEventType::KeyDown:
       if (event.chKey == keys::kReturn || event.chKey == ' ') {

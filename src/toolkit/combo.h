@@ -54,7 +54,6 @@ class CComboUI : public CContainerUI, public IListOwnerUI {
 
  private:
   friend class CComboWnd;
-  void Reindex(int from);
   void OnDropWindowGone() { dropWindow_ = nullptr; }
 
   TListInfoUI listInfo_;

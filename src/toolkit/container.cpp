@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "toolkit/linear_layout.h"
 #include "toolkit/paint_manager.h"
 #include "toolkit/render_engine.h"
 #include "toolkit/ui_string.h"
@@ -216,6 +217,16 @@ void CContainerUI::ArrangeChildren(const UiRect& rc) {
     item->SetPos(rc.Deflate(padding), false);
   }
   SetContentSize({0, 0});
+}
+
+void CContainerUI::ArrangeInLine(const UiRect& rc, bool vertical) {
+  LinearLayoutParams params{vertical, GetChildPadding(), vertical ? childAlign_ : childVAlign_,
+                            vertical ? childVAlign_ : childAlign_, scrollPos_};
+  SetContentSize(ArrangeLinear(items_, rc, params));
+  if (params.scrollPos != scrollPos_) {  // the range shrank: lay out again at the clamped offset
+    params.scrollPos = scrollPos_;
+    ArrangeLinear(items_, rc, params);
+  }
 }
 
 void CContainerUI::PlaceFloatChildren() {

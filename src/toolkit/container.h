@@ -81,6 +81,8 @@ class CContainerUI : public CControlUI {
   // The plain container gives every child the whole area.
   virtual void ArrangeChildren(const UiRect& rc);
   void PlaceFloatChildren();
+  // Lays the children out one after the other (see linear_layout.h) and updates scrolling.
+  void ArrangeInLine(const UiRect& rc, bool vertical);
   void PaintScrollBars(cairo_t* cr);
 
   std::vector<CControlUI*> items_;

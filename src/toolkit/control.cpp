@@ -365,6 +365,18 @@ void CControlUI::PassToParent(TEventUI& event) {
   }
 }
 
+bool CControlUI::UpdateHotState(const TEventUI& event, uint32_t& state) {
+  if (event.Type == UiEventType::MouseEnter) {
+    if (IsEnabled()) state |= UISTATE_HOT;
+  } else if (event.Type == UiEventType::MouseLeave) {
+    state &= ~UISTATE_HOT;
+  } else {
+    return false;
+  }
+  Invalidate();
+  return true;
+}
+
 bool CControlUI::DoPaint(cairo_t* cr, const UiRect& rcPaint) {
   m_rcPaint = m_rcItem.Intersect(rcPaint);
   if (m_rcPaint.IsEmpty()) return true;

@@ -194,6 +194,9 @@ class CControlUI {
   void Notify(const char* type, UiWParam wParam = 0, UiLParam lParam = 0, bool async = false);
   // Forwards an event this control did not use to its parent (wheel scrolling bubbles up).
   void PassToParent(TEventUI& event);
+  // Keeps UISTATE_HOT in state for mouse enter and leave (enter only while enabled) and
+  // repaints; true when the event was one of the two.
+  bool UpdateHotState(const TEventUI& event, uint32_t& state);
 
   CPaintManagerUI* m_pManager = nullptr;
   CControlUI* m_pParent = nullptr;

@@ -225,6 +225,7 @@ bool CEditUI::HandleKey(const TEventUI& event) {
 }
 
 void CEditUI::DoEvent(TEventUI& event) {
+  if (UpdateHotState(event, buttonState_)) return;
   switch (event.Type) {
     case UiEventType::ButtonDown:
       if (IsEnabled()) {
@@ -240,14 +241,6 @@ void CEditUI::DoEvent(TEventUI& event) {
       return;
     case UiEventType::DblClick:
       SetSelAll();
-      return;
-    case UiEventType::MouseEnter:
-      buttonState_ |= UISTATE_HOT;
-      Invalidate();
-      return;
-    case UiEventType::MouseLeave:
-      buttonState_ &= ~UISTATE_HOT;
-      Invalidate();
       return;
     case UiEventType::KeyDown:
       if (IsEnabled()) HandleKey(event);

@@ -51,13 +51,16 @@ bool HeadlessWindow::SaveSnapshot(const std::string& path) {
 
 void HeadlessWindow::Inject(const HostInputEvent& event) { client_.OnHostInput(event); }
 
-void HeadlessWindow::MouseMove(int x, int y) {
+void HeadlessWindow::InjectMouse(HostInputType type, int x, int y, HostMouseButton button) {
   HostInputEvent event;
-  event.type = HostInputType::MouseMove;
+  event.type = type;
   event.x = x;
   event.y = y;
+  event.button = button;
   Inject(event);
 }
+
+void HeadlessWindow::MouseMove(int x, int y) { InjectMouse(HostInputType::MouseMove, x, y, HostMouseButton::None); }
 
 void HeadlessWindow::MouseLeave() {
   HostInputEvent event;
@@ -66,22 +69,10 @@ void HeadlessWindow::MouseLeave() {
 }
 
 void HeadlessWindow::ButtonDown(int x, int y, HostMouseButton button) {
-  HostInputEvent event;
-  event.type = HostInputType::ButtonDown;
-  event.x = x;
-  event.y = y;
-  event.button = button;
-  Inject(event);
+  InjectMouse(HostInputType::ButtonDown, x, y, button);
 }
 
-void HeadlessWindow::ButtonUp(int x, int y, HostMouseButton button) {
-  HostInputEvent event;
-  event.type = HostInputType::ButtonUp;
-  event.x = x;
-  event.y = y;
-  event.button = button;
-  Inject(event);
-}
+void HeadlessWindow::ButtonUp(int x, int y, HostMouseButton button) { InjectMouse(HostInputType::ButtonUp, x, y, button); }
 
 void HeadlessWindow::Click(int x, int y, HostMouseButton button) {
   MouseMove(x, y);
@@ -91,12 +82,7 @@ void HeadlessWindow::Click(int x, int y, HostMouseButton button) {
 
 void HeadlessWindow::DoubleClick(int x, int y) {
   Click(x, y);
-  HostInputEvent event;
-  event.type = HostInputType::DoubleClick;
-  event.x = x;
-  event.y = y;
-  event.button = HostMouseButton::Left;
-  Inject(event);
+  InjectMouse(HostInputType::DoubleClick, x, y, HostMouseButton::Left);
   ButtonUp(x, y);
 }
 

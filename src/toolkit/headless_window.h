@@ -70,6 +70,8 @@ class HeadlessWindow : public HostWindow {
   HostClient& Client() { return client_; }
 
  private:
+  void InjectMouse(HostInputType type, int x, int y, HostMouseButton button);
+
   HeadlessHost& host_;
   HostClient& client_;
   HostWindowOptions options_;

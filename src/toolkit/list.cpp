@@ -38,9 +38,7 @@ bool CListUI::AddAt(CControlUI* control, int index) {
     return true;
   }
   if (!CVerticalLayoutUI::AddAt(control, index)) return false;
-  if (IListItemUI* item = AsListItem(control)) item->SetOwner(this);
-  if (curSel_ >= index) ++curSel_;
-  Reindex(index);
+  OnListItemAdded(*this, this, control, index, curSel_);
   return true;
 }
 
@@ -51,9 +49,7 @@ bool CListUI::Remove(CControlUI* control, bool doNotDestroy) {
 
 bool CListUI::RemoveAt(int index, bool doNotDestroy) {
   if (!CVerticalLayoutUI::RemoveAt(index, doNotDestroy)) return false;
-  if (index == curSel_) curSel_ = -1;
-  else if (index < curSel_) --curSel_;
-  Reindex(index);
+  OnListItemRemoved(*this, index, curSel_);
   return true;
 }
 
@@ -62,25 +58,15 @@ void CListUI::RemoveAll() {
   CVerticalLayoutUI::RemoveAll();
 }
 
-void CListUI::Reindex(int from) {
-  for (int i = std::max(0, from); i < GetCount(); ++i) {
-    if (IListItemUI* item = AsListItem(GetItemAt(i))) item->SetIndex(i);
-  }
-}
-
 bool CListUI::SelectItem(int index, bool takeFocus, bool triggerEvent) {
+  CControlUI* control = GetItemAt(index);
   if (index == curSel_) {
-    if (takeFocus && GetItemAt(index) != nullptr) GetItemAt(index)->SetFocus();
+    if (takeFocus && control != nullptr) control->SetFocus();
     return true;
   }
-  CControlUI* control = GetItemAt(index);
-  IListItemUI* item = AsListItem(control);
-  if (index >= 0 && (item == nullptr || !control->IsEnabled())) return false;
   const int old = curSel_;
-  if (IListItemUI* previous = AsListItem(GetItemAt(old))) previous->SetSelectedState(false);
-  curSel_ = index;
-  if (item == nullptr) return true;  // index -1 clears the selection
-  item->SetSelectedState(true);
+  if (!MoveListSelection(*this, curSel_, index)) return false;
+  if (control == nullptr) return true;  // index -1 cleared the selection
   EnsureVisible(control);
   if (takeFocus) control->SetFocus();
   if (triggerEvent) Notify(kNotifyItemSelect, static_cast<UiWParam>(index), old);

@@ -45,7 +45,6 @@ class CListUI : public CVerticalLayoutUI, public IListOwnerUI {
   void ArrangeChildren(const UiRect& rc) override;
 
  private:
-  void Reindex(int from);
   // The next enabled, visible item from index in direction step; -1 when none.
   int FindSelectable(int index, int step) const;
 

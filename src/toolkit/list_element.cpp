@@ -1,5 +1,9 @@
 #include "toolkit/list_element.h"
 
+#include <algorithm>
+
+#include "toolkit/container.h"
+
 #include "toolkit/paint_manager.h"
 #include "toolkit/render_engine.h"
 #include "toolkit/ui_string.h"
@@ -73,28 +77,8 @@ UiColor ListItemCore::TextColor(const CControlUI& self) const {
 std::string CListLabelElementUI::GetClass() const { return "ListLabelElementUI"; }
 
 void* CListLabelElementUI::GetInterface(std::string_view name) {
-  if (EqualsNoCase(name, "ListItem")) return static_cast<IListItemUI*>(this);
   if (EqualsNoCase(name, "ListLabelElement") || EqualsNoCase(name, "ListElement")) return this;
-  return CControlUI::GetInterface(name);
-}
-
-void CListLabelElementUI::SetSelectedState(bool selected) {
-  core_.selected = selected;
-  Invalidate();
-}
-
-bool CListLabelElementUI::Select(bool select, bool triggerEvent) {
-  if (!select) {
-    SetSelectedState(false);
-    return true;
-  }
-  return core_.owner != nullptr && core_.owner->SelectItem(core_.index, false, triggerEvent);
-}
-
-bool CListLabelElementUI::Activate() {
-  if (!CControlUI::Activate()) return false;
-  Notify(kNotifyItemActivate);
-  return true;
+  return ListItemControl<CControlUI>::GetInterface(name);
 }
 
 UiSize CListLabelElementUI::EstimateSize(UiSize available) {
@@ -109,15 +93,6 @@ UiSize CListLabelElementUI::EstimateSize(UiSize available) {
   return size;
 }
 
-void CListLabelElementUI::DoEvent(TEventUI& event) {
-  if (!core_.HandleEvent(*this, event)) CControlUI::DoEvent(event);
-}
-
-void CListLabelElementUI::PaintBkColor(cairo_t* cr) {
-  core_.PaintBackground(*this, cr, m_rcPaint);
-  CControlUI::PaintBkColor(cr);
-}
-
 void CListLabelElementUI::PaintText(cairo_t* cr) {
   if (core_.owner == nullptr) return;
   const TListInfoUI* info = core_.owner->GetListInfo();
@@ -129,28 +104,8 @@ void CListLabelElementUI::PaintText(cairo_t* cr) {
 std::string CListContainerElementUI::GetClass() const { return "ListContainerElementUI"; }
 
 void* CListContainerElementUI::GetInterface(std::string_view name) {
-  if (EqualsNoCase(name, "ListItem")) return static_cast<IListItemUI*>(this);
   if (EqualsNoCase(name, "ListContainerElement")) return this;
-  return CHorizontalLayoutUI::GetInterface(name);
-}
-
-void CListContainerElementUI::SetSelectedState(bool selected) {
-  core_.selected = selected;
-  Invalidate();
-}
-
-bool CListContainerElementUI::Select(bool select, bool triggerEvent) {
-  if (!select) {
-    SetSelectedState(false);
-    return true;
-  }
-  return core_.owner != nullptr && core_.owner->SelectItem(core_.index, false, triggerEvent);
-}
-
-bool CListContainerElementUI::Activate() {
-  if (!CControlUI::Activate()) return false;
-  Notify(kNotifyItemActivate);
-  return true;
+  return ListItemControl<CHorizontalLayoutUI>::GetInterface(name);
 }
 
 CControlUI* CListContainerElementUI::FindControl(const FindPredicate& match, uint32_t flags) {
@@ -163,13 +118,37 @@ CControlUI* CListContainerElementUI::FindControl(const FindPredicate& match, uin
   return this;
 }
 
-void CListContainerElementUI::DoEvent(TEventUI& event) {
-  if (!core_.HandleEvent(*this, event)) CHorizontalLayoutUI::DoEvent(event);
+namespace {
+
+void Reindex(CContainerUI& container, int from) {
+  for (int i = std::max(0, from); i < container.GetCount(); ++i) {
+    if (IListItemUI* item = AsListItem(container.GetItemAt(i))) item->SetIndex(i);
+  }
 }
 
-void CListContainerElementUI::PaintBkColor(cairo_t* cr) {
-  core_.PaintBackground(*this, cr, m_rcPaint);
-  CHorizontalLayoutUI::PaintBkColor(cr);
+}  // namespace
+
+void OnListItemAdded(CContainerUI& container, IListOwnerUI* owner, CControlUI* control, int index, int& curSel) {
+  if (IListItemUI* item = AsListItem(control)) item->SetOwner(owner);
+  if (curSel >= index) ++curSel;
+  Reindex(container, index);
+}
+
+void OnListItemRemoved(CContainerUI& container, int index, int& curSel) {
+  if (index == curSel) curSel = -1;
+  else if (index < curSel) --curSel;
+  Reindex(container, index);
+}
+
+bool MoveListSelection(CContainerUI& container, int& curSel, int index) {
+  if (index == curSel) return true;
+  CControlUI* control = container.GetItemAt(index);
+  IListItemUI* item = AsListItem(control);
+  if (index != -1 && (item == nullptr || !control->IsEnabled())) return false;
+  if (IListItemUI* previous = AsListItem(container.GetItemAt(curSel))) previous->SetSelectedState(false);
+  curSel = index;
+  if (item != nullptr) item->SetSelectedState(true);
+  return true;
 }
 
 }  // namespace velmora::toolkit

@@ -7,8 +7,11 @@
 #include "toolkit/control.h"
 #include "toolkit/horizontal_layout.h"
 #include "toolkit/list_owner.h"
+#include "toolkit/ui_string.h"
 
 namespace velmora::toolkit {
+
+class CContainerUI;
 
 // The state and event handling both element kinds share.
 class ListItemCore {
@@ -24,54 +27,74 @@ class ListItemCore {
   UiColor TextColor(const CControlUI& self) const;
 };
 
-class CListLabelElementUI : public CControlUI, public IListItemUI {
+// A control of kind Base that is a list item.
+template <typename Base>
+class ListItemControl : public Base, public IListItemUI {
  public:
-  std::string GetClass() const override;
-  void* GetInterface(std::string_view name) override;
-
+  void* GetInterface(std::string_view name) override {
+    if (EqualsNoCase(name, "ListItem")) return static_cast<IListItemUI*>(this);
+    return Base::GetInterface(name);
+  }
   int GetIndex() const override { return core_.index; }
   void SetIndex(int index) override { core_.index = index; }
   IListOwnerUI* GetOwner() override { return core_.owner; }
   void SetOwner(IListOwnerUI* owner) override { core_.owner = owner; }
   bool IsSelected() const override { return core_.selected; }
-  void SetSelectedState(bool selected) override;
-  // Selects the item through its owner.
-  bool Select(bool select = true, bool triggerEvent = true);
-  bool Activate() override;
+  void SetSelectedState(bool selected) override {
+    core_.selected = selected;
+    this->Invalidate();
+  }
+  // Selects the item through its owner (deselecting needs no owner).
+  bool Select(bool select = true, bool triggerEvent = true) {
+    if (!select) {
+      SetSelectedState(false);
+      return true;
+    }
+    return core_.owner != nullptr && core_.owner->SelectItem(core_.index, false, triggerEvent);
+  }
+  bool Activate() override {
+    if (!Base::Activate()) return false;
+    this->Notify(kNotifyItemActivate);
+    return true;
+  }
+  void DoEvent(TEventUI& event) override {
+    if (!core_.HandleEvent(*this, event)) Base::DoEvent(event);
+  }
+  void PaintBkColor(cairo_t* cr) override {
+    core_.PaintBackground(*this, cr, this->m_rcPaint);
+    Base::PaintBkColor(cr);
+  }
 
-  UiSize EstimateSize(UiSize available) override;
-  void DoEvent(TEventUI& event) override;
-  void PaintBkColor(cairo_t* cr) override;
-  void PaintText(cairo_t* cr) override;
-
- private:
+ protected:
   ListItemCore core_;
 };
 
-class CListContainerElementUI : public CHorizontalLayoutUI, public IListItemUI {
+class CListLabelElementUI : public ListItemControl<CControlUI> {
  public:
   std::string GetClass() const override;
   void* GetInterface(std::string_view name) override;
+  UiSize EstimateSize(UiSize available) override;
+  void PaintText(cairo_t* cr) override;
+};
 
-  int GetIndex() const override { return core_.index; }
-  void SetIndex(int index) override { core_.index = index; }
-  IListOwnerUI* GetOwner() override { return core_.owner; }
-  void SetOwner(IListOwnerUI* owner) override { core_.owner = owner; }
-  bool IsSelected() const override { return core_.selected; }
-  void SetSelectedState(bool selected) override;
-  bool Select(bool select = true, bool triggerEvent = true);
-  bool Activate() override;
-
+class CListContainerElementUI : public ListItemControl<CHorizontalLayoutUI> {
+ public:
+  std::string GetClass() const override;
+  void* GetInterface(std::string_view name) override;
   // A press on a passive child (label, picture) counts as a press on the element.
   CControlUI* FindControl(const FindPredicate& match, uint32_t flags) override;
-  void DoEvent(TEventUI& event) override;
-  void PaintBkColor(cairo_t* cr) override;
-
- private:
-  ListItemCore core_;
 };
 
 // The list-item view of a control, or null when it is not a list item.
 IListItemUI* AsListItem(CControlUI* control);
+
+// Bookkeeping shared by the owners (list, combo) whose children are their items.
+// After an item was added at index: owner and indices set, the selection index kept on its item.
+void OnListItemAdded(CContainerUI& container, IListOwnerUI* owner, CControlUI* control, int index, int& curSel);
+// After the item at index was removed.
+void OnListItemRemoved(CContainerUI& container, int index, int& curSel);
+// Moves the selection from curSel to index (-1 clears it); false, and nothing changes, when
+// index is neither -1 nor an enabled item.
+bool MoveListSelection(CContainerUI& container, int& curSel, int index);
 
 }  // namespace velmora::toolkit

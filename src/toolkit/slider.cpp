@@ -53,6 +53,7 @@ int CSliderUI::ValueAtPoint(UiPoint point) const {
 }
 
 void CSliderUI::DoEvent(TEventUI& event) {
+  if (UpdateHotState(event, buttonState_)) return;
   switch (event.Type) {
     case UiEventType::ButtonDown:
     case UiEventType::DblClick:
@@ -97,14 +98,6 @@ void CSliderUI::DoEvent(TEventUI& event) {
       if (value_ != before) Notify(kNotifyValueChanged);
       return;
     }
-    case UiEventType::MouseEnter:
-      buttonState_ |= UISTATE_HOT;
-      Invalidate();
-      return;
-    case UiEventType::MouseLeave:
-      buttonState_ &= ~UISTATE_HOT;
-      Invalidate();
-      return;
     default:
       CProgressUI::DoEvent(event);
   }
