@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "test_window.h"
+#include "toolkit/color_palette.h"
 #include "toolkit/combo.h"
 #include "toolkit/combo_wnd.h"
 #include "toolkit/edit.h"
@@ -465,6 +466,36 @@ TEST_F(Interaction, SystemCommandsAndCloseRequests) {
   host_.Loop().RunPending();
   EXPECT_FALSE(w.IsWindow());
   EXPECT_EQ(w.GetCloseCode(), 0);
+}
+
+TEST_F(Interaction, ColourPalettePicksHueSaturationAndBrightness) {
+  TestWindow& w = Open(R"(<VerticalLayout><ColorPalette name="pallet" width="361" height="120" barheight="16"/>
+      <Control/></VerticalLayout>)");
+  auto* palette = w.FindAs<CColorPaletteUI>("pallet", "ColorPalette");
+  ASSERT_NE(palette, nullptr);
+  palette->SetSelectColor(0xFF00FF00);
+  EXPECT_EQ(palette->GetSelectColor(), 0xFF00FF00u);
+  Screen().Click(0, 0);  // hue 0, full saturation, brightness kept at full: red
+  EXPECT_EQ(palette->GetSelectColor(), 0xFFFF0000u);
+  ASSERT_EQ(w.Count(kNotifyColorChanged, "pallet"), 1u);
+  EXPECT_EQ(w.Last(kNotifyColorChanged)->wParam, 0xFFFF0000u);
+  const UiRect rc = palette->GetPos();
+  Screen().Click(rc.left, rc.bottom - 2);  // the brightness bar, darkest end
+  EXPECT_EQ(palette->GetSelectColor(), 0xFF000000u);
+  Screen().Drag(rc.left, rc.bottom - 2, rc.right - 1, rc.bottom - 2, 3);
+  EXPECT_EQ(palette->GetSelectColor(), 0xFFFF0000u);
+  EXPECT_GE(w.Count(kNotifyColorChanged, "pallet"), 3u);
+}
+
+TEST_F(Interaction, CentredWindowsSitInTheMiddleOfTheWorkArea) {
+  host_.SetScreenWorkArea({0, 0, 1000, 800});
+  TestWindow& w = Open(R"(<VerticalLayout/>)", 400, 300);
+  w.CenterWindow();
+  EXPECT_EQ(w.GetWindowRect(), (UiRect{300, 250, 700, 550}));
+  TestWindow child(R"(<Window><VerticalLayout/></Window>)");
+  ASSERT_TRUE(child.Open(host_, 100, 100, &w));
+  child.CenterWindow();  // over its visible parent
+  EXPECT_EQ(child.GetWindowRect(), (UiRect{450, 350, 550, 450}));
 }
 
 }  // namespace
