@@ -20,9 +20,9 @@ std::vector<uint8_t> BootMouseDescriptor();
 // (generic desktop keyboard), 2 system control, 3 consumer control with the notification
 // usage array, 4 the vendor command collection (page 0xFF1C, usage 0x92, 64-byte reports).
 std::vector<uint8_t> CommandInterfaceDescriptor();
-// The headset's interface 3: one consumer-control collection carrying media buttons
-// (report 1), the notification array (report 3), the 64-byte command reports (report 4)
-// and the 17-byte light output report (report 0xFF).
+// The headset's interface 3: one consumer-control collection carrying the notification
+// array (report 3), media buttons (report 1), the 64-byte command reports (report 4) and
+// the 17-byte light output report (report 0xFF).
 std::vector<uint8_t> HeadsetDescriptor();
 
 }  // namespace velmora::sim
