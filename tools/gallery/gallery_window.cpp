@@ -1,6 +1,7 @@
 #include "gallery_window.h"
 
 #include "notification_line.h"
+#include "toolkit/combo.h"
 #include "toolkit/option.h"
 #include "toolkit/tab_layout.h"
 
@@ -38,6 +39,12 @@ void GalleryWindow::PrintLayout() {
   PrintLine("ready");
 }
 
+void GalleryWindow::InitWindow() {
+  if (auto* combo = dynamic_cast<toolkit::CComboUI*>(m_pm.FindControl("gallery_combo"))) combo->SelectItem(0, false, false);
+  const std::string icon = toolkit::CPaintManagerUI::GetResourcePath() + "images/icon.png";
+  if (!tray_.CreateTrayIcon(this, icon, "VELMORA gallery")) PrintLine("tray none");
+}
+
 void GalleryWindow::Notify(TNotifyUI& msg) {
   PrintLine(NotificationLine(msg));
   React(msg);
@@ -50,6 +57,8 @@ void GalleryWindow::React(TNotifyUI& msg) {
     PrintLayout();
   } else if (msg.sType == toolkit::kNotifyClick && sender == "gallery_close") {
     Close(0);
+  } else if (msg.sType == toolkit::kNotifyClick && sender == "gallery_menu_btn") {
+    OpenMenu(msg.pSender);
   } else if (msg.sType == toolkit::kNotifyClick && sender == "gallery_min") {
     GetHWND()->Minimize();
   } else if (msg.sType == toolkit::kNotifySelectChanged && IsSelectedOption(msg.pSender)) {
@@ -61,6 +70,35 @@ void GalleryWindow::React(TNotifyUI& msg) {
 void GalleryWindow::SelectTab(int index) {
   auto* tabs = dynamic_cast<toolkit::CTabLayoutUI*>(m_pm.FindControl("gallery_tabs_layout"));
   if (tabs != nullptr) tabs->SelectItem(index);
+}
+
+toolkit::UiLResult GalleryWindow::HandleCustomMessage(uint32_t msg, toolkit::UiWParam wParam,
+                                                     toolkit::UiLParam lParam, bool& handled) {
+  handled = true;
+  if (msg == toolkit::WM_MENUCLICK) {
+    OnMenuCommand(reinterpret_cast<toolkit::MenuCmd*>(wParam));
+  } else if (msg == toolkit::WM_TRAYICON) {
+    PrintLine("tray lparam=" + std::to_string(lParam));
+  } else {
+    handled = false;
+  }
+  return 0;
+}
+
+// The menu opens under the button, in screen coordinates.
+void GalleryWindow::OpenMenu(CControlUI* button) {
+  const toolkit::UiRect window = GetWindowRect();
+  const toolkit::UiRect& pos = button->GetPos();
+  toolkit::UiPoint point{window.left + pos.left, window.top + pos.bottom};
+  if (toolkit::CMenuWnd::CreateMenu("menu.xml", point, &m_pm, &menuChecks_) == nullptr) PrintLine("menu failed");
+}
+
+void GalleryWindow::OnMenuCommand(toolkit::MenuCmd* command) {
+  if (command == nullptr) return;
+  const std::string name = command->szName;
+  m_pm.DeletePtr(command);
+  PrintLine("menu command=" + name);
+  if (name == "gallery_menu_exit") Close(0);
 }
 
 void GalleryWindow::OnFinalMessage() {

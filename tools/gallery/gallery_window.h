@@ -1,11 +1,14 @@
 #pragma once
 
 // The gallery window: every control of the toolkit from gallery.xml. It prints each
-// notification it receives and reacts to a few of them (caption buttons, tabs, the menu).
+// notification it receives, menu commands and tray clicks, and reacts to a few of them
+// (caption buttons, tabs, the menu button, the menu's exit command).
 
 #include <cstdio>
 #include <string>
 
+#include "toolkit/menu_window.h"
+#include "toolkit/tray_icon.h"
 #include "toolkit/window_impl_base.h"
 
 namespace velmora::gallery {
@@ -16,7 +19,10 @@ class GalleryWindow : public toolkit::WindowImplBase {
 
   std::string GetSkinFile() override { return "gallery.xml"; }
   std::string GetWindowClassName() const override { return "VelmoraGallery"; }
+  void InitWindow() override;
   void Notify(toolkit::TNotifyUI& msg) override;
+  toolkit::UiLResult HandleCustomMessage(uint32_t msg, toolkit::UiWParam wParam, toolkit::UiLParam lParam,
+                                         bool& handled) override;
 
  protected:
   void OnFinalMessage() override;
@@ -26,8 +32,12 @@ class GalleryWindow : public toolkit::WindowImplBase {
   void PrintLayout();
   void React(toolkit::TNotifyUI& msg);
   void SelectTab(int index);
+  void OpenMenu(toolkit::CControlUI* button);
+  void OnMenuCommand(toolkit::MenuCmd* command);
 
   std::FILE* out_;
+  toolkit::CTrayIcon tray_;
+  toolkit::MenuCheckMap menuChecks_;
 };
 
 }  // namespace velmora::gallery
