@@ -139,25 +139,28 @@ int CHidDevice::TransferResult(HidIoStatus status, size_t count, size_t* transfe
   return completed ? 1 : 0;
 }
 
-int CHidDevice::ReadReport(std::span<uint8_t> buffer, size_t* transferred, uint32_t timeoutMs) {
+template <typename Io>
+int CHidDevice::Transfer(std::atomic<bool>& pending, size_t* transferred, Io io) {
   if (transferred) *transferred = 0;
-  std::shared_ptr<HidConnection> connection = BeginTransfer(readPending_);
+  std::shared_ptr<HidConnection> connection = BeginTransfer(pending);
   if (!connection) return 0;
   size_t count = 0;
-  const HidIoStatus status = connection->Read(buffer, count, timeoutMs);
-  EndTransfer(readPending_);
+  const HidIoStatus status = io(*connection, count);
+  EndTransfer(pending);
   return TransferResult(status, count, transferred);
+}
+
+int CHidDevice::ReadReport(std::span<uint8_t> buffer, size_t* transferred, uint32_t timeoutMs) {
+  return Transfer(readPending_, transferred, [&](HidConnection& connection, size_t& count) {
+    return connection.Read(buffer, count, timeoutMs);
+  });
 }
 
 int CHidDevice::WriteReport(std::span<const uint8_t> report, size_t* transferred,
                             uint32_t timeoutMs) {
-  if (transferred) *transferred = 0;
-  std::shared_ptr<HidConnection> connection = BeginTransfer(writePending_);
-  if (!connection) return 0;
-  size_t count = 0;
-  const HidIoStatus status = connection->Write(report, count, timeoutMs);
-  EndTransfer(writePending_);
-  return TransferResult(status, count, transferred);
+  return Transfer(writePending_, transferred, [&](HidConnection& connection, size_t& count) {
+    return connection.Write(report, count, timeoutMs);
+  });
 }
 
 int CHidDevice::UnpackInputReport(std::span<const uint8_t> report, HidReportType type,

@@ -94,6 +94,9 @@ class CHidDevice {
   void DropConnection();
   std::shared_ptr<platform::HidConnection> BeginTransfer(std::atomic<bool>& pending);
   void EndTransfer(std::atomic<bool>& pending);
+  // One transfer on a copy of the connection, with the pending flag set around it.
+  template <typename Io>
+  int Transfer(std::atomic<bool>& pending, size_t* transferred, Io io);
   static int TransferResult(platform::HidIoStatus status, size_t count, size_t* transferred);
 
   HidPathList pathList_;
