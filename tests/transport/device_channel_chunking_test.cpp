@@ -5,6 +5,7 @@
 #include <numeric>
 
 #include "channel_rig.h"
+#include "platform/clock.h"
 #include "transport/command_packet.h"
 
 namespace velmora::transport::testing {
@@ -152,6 +153,18 @@ TEST(DeviceChannelFraming, ReadsAssembleChunksAtTheirPositions) {
     ASSERT_EQ(rig.channel.ReadParams(params, 128), kResultOk);
     EXPECT_EQ(params, Bytes(memory.begin() + 128, memory.begin() + 199));
   }
+}
+
+TEST(DeviceChannelFraming, EndConfigIsSentTenMillisecondsAfterTheCall) {
+  platform::ManualClock clock(1000);
+  platform::ScopedClockOverride useClock(clock);
+  ChannelRig rig;
+  uint64_t writtenAt = 0;
+  rig.wired->SetWriteHook([&] { writtenAt = clock.NowMs(); });
+  ASSERT_EQ(rig.channel.EndConfig(), kResultOk);
+  EXPECT_EQ(writtenAt, 1010u);
+  ASSERT_EQ(rig.channel.BeginConfig(), kResultOk);
+  EXPECT_EQ(writtenAt, 1010u);  // no pause before other commands
 }
 
 }  // namespace

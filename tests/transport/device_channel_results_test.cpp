@@ -213,6 +213,9 @@ TEST(DeviceChannelResults, OpenInterfaceSelectsTheConnection) {
   EXPECT_TRUE(rig.channel.Receiver().IsOpen());
   EXPECT_FALSE(rig.channel.Wired().IsOpen());
   CDeviceChannel fresh;
+  EXPECT_FALSE(fresh.IsOpen());
+  EXPECT_FALSE(fresh.IsWireless());
+  EXPECT_EQ(fresh.PayloadPerPacket(), 24);
   EXPECT_EQ(fresh.OpenInterface(kConnectionCable, "virtual:9#vid_0000&pid_0000&mi_00"), 0);
   EXPECT_FALSE(fresh.IsOpen());
   EXPECT_EQ(fresh.OpenInterface(kConnectionCable, kWiredPath), 1);
