@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/debug_output.h"
+#include "platform/paths.h"
 #include "toolkit/image_cache.h"
 #include "toolkit/ui_string.h"
 
@@ -14,8 +15,9 @@ std::vector<CPaintManagerUI*>& AllManagers() {
   return managers;
 }
 
+// The program folder until the program sets another.
 std::string& InstancePath() {
-  static std::string path;
+  static std::string path = platform::ExecutableDir() + "/";
   return path;
 }
 

@@ -106,6 +106,27 @@ TEST_F(Render, ImageStringAttributesChooseWhatIsDrawnWhere) {
   EXPECT_EQ(shot.At(220, 20), kWhite);  // a missing image draws nothing
 }
 
+TEST_F(Render, CornersStayUnscaledAndTilesRepeat) {
+  skin_.WriteFramedPng("frame.png", 30, 5, kRed, kBlue);
+  skin_.WriteSplitPng("stripe.png", 10, 10, kRed, kBlue);
+  Open(R"(<VerticalLayout bkcolor="#FFFFFFFF">
+      <Control float="true" pos="0,0,100,100" bkimage="file='frame.png' corner='5,5,5,5'"/>
+      <Control float="true" pos="110,0,210,100" bkimage="file='frame.png'"/>
+      <Control float="true" pos="0,110,100,150" bkimage="file='frame.png' corner='5,5,5,5' hole='true'"/>
+      <Control float="true" pos="110,110,150,120" bkimage="file='stripe.png' xtiled='true'"/>
+    </VerticalLayout>)", 300, 200);
+  Snapshot shot(Screen());
+  EXPECT_EQ(shot.At(2, 50), kRed);     // edge kept 5 pixels wide
+  EXPECT_EQ(shot.At(8, 50), kBlue);
+  EXPECT_EQ(shot.At(97, 97), kRed);
+  EXPECT_EQ(shot.At(50, 50), kBlue);
+  EXPECT_EQ(shot.At(118, 50), kRed);   // plainly stretched, the edge grows to 16 pixels
+  EXPECT_EQ(shot.At(50, 130), kWhite); // the hole leaves the middle out
+  EXPECT_EQ(shot.At(2, 130), kRed);
+  for (int x : {112, 122, 132, 142}) EXPECT_EQ(shot.At(x, 115), kRed) << x;   // ten-pixel stripes
+  for (int x : {117, 127, 137, 147}) EXPECT_EQ(shot.At(x, 115), kBlue) << x;
+}
+
 TEST_F(Render, TextIsDrawnInsideItsLabelInEveryScript) {
   Open(R"(<VerticalLayout bkcolor="#FFFFFFFF">
       <Label name="latin" height="30" text="Lighting" textcolor="#FF000000"/>

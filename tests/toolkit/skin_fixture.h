@@ -55,6 +55,22 @@ class SkinFolder {
     cairo_surface_write_to_png(surface, File(name).c_str());
     cairo_surface_destroy(surface);
   }
+  // A square PNG: a frame of width edge in one colour around a centre of another.
+  void WriteFramedPng(const std::string& name, int size, int edge, uint32_t frame, uint32_t centre) const {
+    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, size, size);
+    cairo_t* cr = cairo_create(surface);
+    auto set = [cr](uint32_t c) {
+      cairo_set_source_rgb(cr, ((c >> 16) & 0xFF) / 255.0, ((c >> 8) & 0xFF) / 255.0, (c & 0xFF) / 255.0);
+    };
+    set(frame);
+    cairo_paint(cr);
+    set(centre);
+    cairo_rectangle(cr, edge, edge, size - 2 * edge, size - 2 * edge);
+    cairo_fill(cr);
+    cairo_destroy(cr);
+    cairo_surface_write_to_png(surface, File(name).c_str());
+    cairo_surface_destroy(surface);
+  }
   // A PNG whose left half is one colour and right half another.
   void WriteSplitPng(const std::string& name, int width, int height, uint32_t left, uint32_t right) const {
     cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
