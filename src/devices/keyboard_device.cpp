@@ -184,11 +184,15 @@ int COrvaneKeyboardDevice::WriteCustomColourTable() {
       colours[i] = ledColors[i];
     }
   }
-  const ColourTable table = BuildCustomColourTable(colours, positionMaps.ledIndex, true);
-  const int keys = deviceInfo.Byte(5);
-  const int result = commandChannel.WriteColorTable(
-      std::span(table).first(std::min<size_t>(size_t(keys) * 3, table.size())), light.customTable,
-      kColourTableSize);
+  return SendColourTable(BuildCustomColourTable(colours, positionMaps.ledIndex, true),
+                         light.customTable);
+}
+
+int COrvaneKeyboardDevice::SendColourTable(const ColourTable& table, uint8_t tableIndex) {
+  if (!ChannelOpen()) return transport::kResultNotDone;
+  const size_t keyBytes = std::min<size_t>(size_t{deviceInfo.Byte(5)} * 3, table.size());
+  const int result = commandChannel.WriteColorTable(std::span(table).first(keyBytes), tableIndex,
+                                                    kColourTableSize);
   if (result != transport::kResultOk) platform::SleepMs(kFailedSendPauseMs);
   return result;
 }
@@ -214,13 +218,7 @@ void COrvaneKeyboardDevice::SetCustomKeyColor(int position) {
   profile.SetCustomLightColors(stored, light.customTable);
   profile.SetKeyList(keyAssignments);
   SaveProfile();
-  const ColourTable table = BuildCustomColourTable(colours, positionMaps.ledIndex, false);
-  const int keys = deviceInfo.Byte(5);
-  if (commandChannel.WriteColorTable(
-          std::span(table).first(std::min<size_t>(size_t(keys) * 3, table.size())),
-          light.customTable, kColourTableSize) != transport::kResultOk) {
-    platform::SleepMs(kFailedSendPauseMs);
-  }
+  SendColourTable(BuildCustomColourTable(colours, positionMaps.ledIndex, false), light.customTable);
 }
 
 void COrvaneKeyboardDevice::SendLightFrame() {

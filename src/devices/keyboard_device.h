@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "devices/keyboard_colour_table.h"
 #include "devices/keyboard_key_maps.h"
 #include "devices/keyboard_light_engine.h"
 #include "devices/keyboard_parameter_record.h"
@@ -115,6 +116,8 @@ class COrvaneKeyboardDevice : public COrvaneUSBDevice {
   void ShowSystemSettings();
   void ShowKeyLabels();
   std::string LanguageText(const std::string& key) const;
+  // Sends the first K x 3 bytes of a colour table; pauses 200 ms when it is refused.
+  int SendColourTable(const ColourTable& table, uint8_t tableIndex);
   PageControl* PageChild(const std::string& name) const;
   bool ChannelOpen() { return commandChannel.IsOpen(); }
   std::string MacroConfigPath() const;
