@@ -70,20 +70,69 @@ expect() {
   wait_for 10 has_line "$1" || fail "no '$1' line"
 }
 
+# popup NAME: the pop-up window of that title (combo drop-down, menu) once it shows.
+popup() {
+  local id
+  id=$(timeout 10 xdotool search --sync --onlyvisible --name "^$1\$" | head -n1)
+  [ -n "$id" ] || fail "no $1 window"
+  echo "$id"
+}
+
 click gallery_button
 expect '^notify click sender=gallery_button wparam=0 lparam=0$'
 click gallery_check
 expect '^notify selectchanged sender=gallery_check '
+click gallery_radio2
+expect '^notify selectchanged sender=gallery_radio2 '
 click gallery_tab2
 expect '^notify selectchanged sender=gallery_tab2 '
-expect '^notify tabselect sender=gallery_tabs_layout '
+expect '^notify tabselect sender=gallery_tabs_layout wparam=1 '
 # A disabled button stays silent.
 click gallery_disabled_button
 sleep 0.3
 has_line 'sender=gallery_disabled_button' && fail "the disabled button sent a notification"
 
+# Text typed through the input method, then Return.
+click gallery_edit
+xdotool type --delay 20 "abc"
+xdotool key Return
+expect '^notify textchanged sender=gallery_edit '
+expect '^notify return sender=gallery_edit '
+click gallery_slider
+expect '^notify valuechanged sender=gallery_slider '
+click gallery_list_2
+expect '^notify itemselect sender=gallery_list wparam=1 '
+click gallery_palette
+expect '^notify colorchanged sender=gallery_palette '
+
+# The combo opens its drop-down window; a click on the second item selects it.
+click gallery_combo
+expect '^notify dropdown sender=gallery_combo '
+xdotool mousemove --window "$(popup ComboWnd)" 60 39 click 1
+expect '^notify itemselect sender=gallery_combo wparam=1 '
+
+# The menu button opens a pop-up menu; its first command comes back to the window.
+click gallery_menu_btn
+menu=$(popup MenuWnd)
+xdotool mousemove --window "$menu" 60 15
+sleep 0.3
+import -window root "$out/gallery_menu.png" || fail "no screenshot of the menu"
+xdotool click 1
+expect '^menu command=gallery_menu_first$'
+
 # Let the last repaint reach the screen, then photograph it.
 xdotool mousemove --window "$window" 5 300
 sleep 0.5
 import -window root "$out/gallery.png" || fail "no screenshot"
-echo "PASS: screenshot $out/gallery.png"
+
+# The menu's exit command ends the program normally.
+click gallery_menu_btn
+xdotool mousemove --window "$(popup MenuWnd)" 60 71 click 1
+expect '^menu command=gallery_menu_exit$'
+for _ in $(seq 100); do kill -0 "$gallery_pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$gallery_pid" 2>/dev/null && fail "the gallery did not exit"
+wait "$gallery_pid"
+status=$?
+gallery_pid=
+[ "$status" -eq 0 ] || fail "the gallery exited with status $status"
+echo "PASS: screenshots $out/gallery.png and $out/gallery_menu.png"
