@@ -127,7 +127,8 @@ TEST(DeviceChannelFraming, WrittenChunksCarryTheirDataAndShortChunksKeepStaleByt
   ASSERT_EQ(rig.channel.WriteParams(data, 0), kResultOk);
   const auto written = rig.wired->Written();
   ASSERT_EQ(written.size(), 2u);
-  EXPECT_EQ(Bytes(written[0].begin() + 8, written[0].end()), Bytes(data.begin(), data.begin() + 56));
+  EXPECT_EQ(Bytes(written[0].begin() + 8, written[0].end()),
+            Bytes(data.begin(), data.begin() + 56));
   // Second chunk: 4 new bytes, then the first chunk's bytes 4..55 still in the buffer.
   Bytes expectedTail(data.begin() + 56, data.end());
   expectedTail.insert(expectedTail.end(), data.begin() + 4, data.begin() + 56);

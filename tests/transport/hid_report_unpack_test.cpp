@@ -59,8 +59,9 @@ TEST_F(ReportItemsTest, RangedButtonItemsKeepOnlyTheirOwnUsages) {
   ASSERT_EQ(Unpack({0x01, 0b1001'0110, 0xFE}), 1);
   const auto& low = items[0].button.usages;
   const auto& high = items[1].button.usages;
-  EXPECT_EQ(std::vector<uint16_t>(low.begin(), low.begin() + 3), (std::vector<uint16_t>{2, 3, 0}));
-  EXPECT_EQ(std::vector<uint16_t>(high.begin(), high.begin() + 3), (std::vector<uint16_t>{5, 8, 0}));
+  using Usages = std::vector<uint16_t>;
+  EXPECT_EQ(Usages(low.begin(), low.begin() + 3), (Usages{2, 3, 0}));
+  EXPECT_EQ(Usages(high.begin(), high.begin() + 3), (Usages{5, 8, 0}));
   EXPECT_EQ(items[2].value.value, 0xFEu);
   for (size_t i = 0; i < 3; ++i) EXPECT_EQ(items[i].isDataSet, 1u) << i;
   for (size_t i = 3; i < items.size(); ++i) EXPECT_EQ(items[i].isDataSet, 0u) << i;
