@@ -5,6 +5,7 @@ namespace velmora::toolkit {
 CWindowWnd::CWindowWnd() : state_(std::make_shared<State>()) {}
 
 CWindowWnd::~CWindowWnd() {
+  for (const auto& [id, handle] : timers_) host_->Loop().StopTimer(handle);
   state_->alive = false;
   state_->modalDone = true;
   if (modal_ && parent_ != nullptr && parent_->GetHWND() != nullptr) parent_->GetHWND()->SetModal(false);
@@ -90,10 +91,31 @@ void CWindowWnd::DestroyWindow() {
     window_->SetModal(false);
     modal_ = false;
   }
+  for (const auto& [id, handle] : timers_) host_->Loop().StopTimer(handle);
+  timers_.clear();
   std::unique_ptr<HostWindow> gone = std::move(window_);
   gone.reset();
   state_->modalDone = true;
   OnFinalMessage();  // may delete this: nothing may follow
+}
+
+bool CWindowWnd::SetTimer(UiWParam id, uint32_t elapseMs) {
+  if (window_ == nullptr) return false;
+  KillTimer(id);
+  std::weak_ptr<State> weak = state_;
+  timers_[id] = host_->Loop().StartTimer(elapseMs, [this, weak, id] {
+    auto state = weak.lock();
+    if (state && state->alive) HandleMessage(WM_TIMER, id, 0);
+  });
+  return true;
+}
+
+bool CWindowWnd::KillTimer(UiWParam id) {
+  auto it = timers_.find(id);
+  if (it == timers_.end()) return false;
+  host_->Loop().StopTimer(it->second);
+  timers_.erase(it);
+  return true;
 }
 
 UiLResult CWindowWnd::SendMessage(uint32_t msg, UiWParam wParam, UiLParam lParam) {

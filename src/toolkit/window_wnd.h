@@ -7,6 +7,7 @@
 // returns that code.
 
 #include <atomic>
+#include <map>
 #include <memory>
 #include <string>
 
@@ -50,6 +51,11 @@ class CWindowWnd : public HostClient {
   // delete the object).
   void DestroyWindow();
 
+  // A window timer: WM_TIMER with wParam = id every elapseMs until killed or the window goes.
+  // Setting an id again restarts it.
+  bool SetTimer(UiWParam id, uint32_t elapseMs);
+  bool KillTimer(UiWParam id);
+
   UiLResult SendMessage(uint32_t msg, UiWParam wParam = 0, UiLParam lParam = 0);
   void PostMessage(uint32_t msg, UiWParam wParam = 0, UiLParam lParam = 0);
   virtual UiLResult HandleMessage(uint32_t msg, UiWParam wParam, UiLParam lParam);
@@ -79,6 +85,7 @@ class CWindowWnd : public HostClient {
   CWindowWnd* parent_ = nullptr;
   std::unique_ptr<HostWindow> window_;
   std::shared_ptr<State> state_;
+  std::map<UiWParam, TimerHandle> timers_;
   bool modal_ = false;
 };
 

@@ -119,6 +119,25 @@ TEST(WindowMessages, APostedMessageToAWindowThatIsGoneIsDropped) {
   EXPECT_EQ(host.Loop().RunPending(), 1u);  // ran, and did nothing
 }
 
+TEST(WindowMessages, WindowTimersDeliverWmTimerUntilKilled) {
+  HeadlessHost host;
+  TestWindow window(R"(<Window><VerticalLayout/></Window>)");
+  ASSERT_TRUE(window.Open(host));
+  ASSERT_TRUE(window.SetTimer(1011, 100));
+  ASSERT_TRUE(window.SetTimer(1032, 10));
+  host.Loop().AdvanceBy(25);
+  EXPECT_TRUE(window.KillTimer(1032));
+  EXPECT_FALSE(window.KillTimer(1032));
+  host.Loop().AdvanceBy(200);
+  std::vector<UiWParam> ids;
+  for (const auto& message : window.messages) {
+    if (message.msg == WM_TIMER) ids.push_back(message.wParam);
+  }
+  EXPECT_EQ(ids, (std::vector<UiWParam>{1032, 1032, 1011, 1011}));
+  window.DestroyWindow();
+  EXPECT_EQ(host.Loop().TimerCount(), 0u);  // a window takes its timers along
+}
+
 // A dialog closing itself from a timer a while after it was shown.
 class TimedDialog : public TestWindow {
  public:

@@ -1,7 +1,7 @@
 #pragma once
 
 // A skin window for the toolkit's headless tests: built from layout text, it records every
-// notification and every custom message it receives.
+// notification, every custom message and every window timer tick it receives.
 
 #include <functional>
 #include <string>
@@ -38,7 +38,7 @@ class TestWindow : public WindowImplBase {
     return creator ? creator(className) : nullptr;
   }
   UiLResult HandleCustomMessage(uint32_t msg, UiWParam wParam, UiLParam lParam, bool& handled) override {
-    if (msg >= WM_USER) {
+    if (msg >= WM_USER || msg == WM_TIMER) {
       messages.push_back({msg, wParam, lParam});
       if (onMessage) onMessage(msg, wParam, lParam);
     }
