@@ -3,6 +3,7 @@
 #include <array>
 #include <vector>
 
+#include "sim/factory_blocks.h"
 #include "sim/factory_memory.h"
 
 namespace velmora::sim {
@@ -70,14 +71,7 @@ std::array<uint8_t, kKeyboardRecordSize> FactoryRecord(uint8_t profile) {
 }  // namespace
 
 DeviceMemory KeyboardFactoryMemory() {
-  DeviceMemory m;
-  auto& info = m.Area(MemoryArea::Information);
-  info[0] = 0x5B;
-  info[1] = 0x50;
-  info[kInfoKeyCountByte] = kKeyboardKeyCount;
-  info[kInfoMacroCapacityByte] = 32;
-  info[32] = 0x02;  // firmware version 1.02, little-endian
-  info[33] = 0x01;
+  DeviceMemory m = MemoryWithInformation(0x505B, 0x0102, kKeyboardKeyCount, 32);
 
   auto& keyMap = m.Area(MemoryArea::KeyMap);
   keyMap.assign(kKeyMapSize, 0);
@@ -102,12 +96,7 @@ DeviceMemory KeyboardFactoryMemory() {
 
   m.Area(MemoryArea::ColorTables).assign(8 * kColorTableSize, 0);
   m.Area(MemoryArea::LightFrame).assign(kLightFrameSize, 0);
-  m.Area(MemoryArea::Macro).assign(info[kInfoMacroCapacityByte] * kMacroCapacityUnit, 0);
-  auto& status = m.Area(MemoryArea::Status);
-  status.assign(kStatusSize, 0);
-  status[0] = 85;  // battery percent
-  status[1] = 2;   // on battery
-  status[4] = 1;
+  FillStatus(m, {85, 2, 0, 0, 1});  // 85 %, on battery
   return m;
 }
 

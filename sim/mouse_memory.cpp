@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "sim/factory_blocks.h"
 #include "sim/factory_memory.h"
 
 namespace velmora::sim {
@@ -27,11 +28,6 @@ constexpr std::array<Stage, 5> kStages = {{
     {7, 0xFF, 0x00, 0x00}, {15, 0x00, 0xFF, 0x00}, {31, 0x00, 0x00, 0xFF},
     {48, 0xFF, 0xFF, 0x00}, {63, 0xFF, 0x00, 0xFF},
 }};
-
-void PutLittleEndian(uint8_t* at, uint16_t value) {
-  at[0] = static_cast<uint8_t>(value & 0xFF);
-  at[1] = static_cast<uint8_t>(value >> 8);
-}
 
 void FillRecord(uint8_t* r, uint8_t profile) {
   r[0] = profile;
@@ -59,18 +55,12 @@ void FillRecord(uint8_t* r, uint8_t profile) {
 }  // namespace
 
 DeviceMemory MouseFactoryMemory() {
-  DeviceMemory m;
+  DeviceMemory m = MemoryWithInformation(0x221C, 0x0105, kMouseButtonCount, 16);
   auto& info = m.Area(MemoryArea::Information);
-  info[0] = 0x1C;
-  info[1] = 0x22;
-  info[kInfoKeyCountByte] = kMouseButtonCount;
-  info[kInfoMacroCapacityByte] = 16;
   PutLittleEndian(&info[9], kSensorCode);
   info[11] = kDpiStep;
   PutLittleEndian(&info[12], kHighestSliderPosition);
   PutLittleEndian(&info[14], kDpiAtPositionZero);
-  info[32] = 0x05;
-  info[33] = 0x01;
 
   auto& keyMap = m.Area(MemoryArea::KeyMap);
   keyMap.assign(kKeyMapSize, 0);
@@ -83,13 +73,8 @@ DeviceMemory MouseFactoryMemory() {
   for (int p = 0; p < kProfileCount; ++p) FillRecord(&params[p * kMouseRecordStride], static_cast<uint8_t>(p));
 
   m.Area(MemoryArea::LightFrame).assign(64, 0);  // 15 LEDs × 3
-  m.Area(MemoryArea::Macro).assign(info[kInfoMacroCapacityByte] * kMacroCapacityUnit, 0);
   m.Area(MemoryArea::Shooting).assign(4096, 0);
-  auto& status = m.Area(MemoryArea::Status);
-  status.assign(kStatusSize, 0);
-  status[0] = 70;
-  status[1] = 2;
-  status[4] = 1;
+  FillStatus(m, {70, 2, 0, 0, 1});  // 70 %, on battery
   return m;
 }
 
