@@ -46,6 +46,11 @@ CControlUI::~CControlUI() {
 
 std::string CControlUI::GetClass() const { return "ControlUI"; }
 
+void CControlUI::SetName(const std::string& name) {
+  if (m_pManager != nullptr) m_pManager->OnControlRenamed(this, m_sName);
+  m_sName = name;
+}
+
 void* CControlUI::GetInterface(std::string_view name) {
   return EqualsNoCase(name, "Control") ? this : nullptr;
 }

@@ -60,7 +60,7 @@ class CControlUI {
   virtual void* GetInterface(std::string_view name);
   virtual uint32_t GetControlFlags() const { return 0; }
   const std::string& GetName() const { return m_sName; }
-  virtual void SetName(const std::string& name) { m_sName = name; }
+  virtual void SetName(const std::string& name);
 
   // Tree.
   CPaintManagerUI* GetManager() const { return m_pManager; }

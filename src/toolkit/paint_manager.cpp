@@ -104,6 +104,7 @@ bool CPaintManagerUI::AttachDialog(CControlUI* root) {
     delete old;
   }
   focus_ = hover_ = capture_ = pressed_ = nullptr;
+  nameCache_.clear();
   root_ = root;
   root_->SetManager(this, nullptr, true);
   firstLayout_ = true;
@@ -112,7 +113,18 @@ bool CPaintManagerUI::AttachDialog(CControlUI* root) {
 }
 
 CControlUI* CPaintManagerUI::FindControl(const std::string& name) const {
-  return FindSubControlByName(root_, name);
+  if (name.empty()) return nullptr;
+  const std::string key = ToLowerAscii(name);
+  auto cached = nameCache_.find(key);
+  if (cached != nameCache_.end()) return cached->second;
+  CControlUI* found = FindSubControlByName(root_, name);
+  if (found != nullptr && found->GetManager() == this) nameCache_[key] = found;
+  return found;
+}
+
+void CPaintManagerUI::OnControlRenamed(CControlUI* control, const std::string& oldName) {
+  auto cached = nameCache_.find(ToLowerAscii(oldName));
+  if (cached != nameCache_.end() && cached->second == control) nameCache_.erase(cached);
 }
 
 CControlUI* CPaintManagerUI::FindControl(UiPoint point) const { return FindSubControlByPoint(root_, point); }
@@ -142,6 +154,7 @@ CControlUI* CPaintManagerUI::FindSubControlByClass(CControlUI* parent, const std
 
 void CPaintManagerUI::ReapObjects(CControlUI* control) {
   if (control == nullptr) return;
+  OnControlRenamed(control, control->GetName());
   if (focus_ == control) focus_ = nullptr;
   if (hover_ == control) hover_ = nullptr;
   if (pressed_ == control) pressed_ = nullptr;

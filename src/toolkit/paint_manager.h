@@ -10,6 +10,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "toolkit/control.h"
@@ -71,8 +72,10 @@ class CPaintManagerUI {
   // The index-th control of the class under parent (class name or interface name).
   CControlUI* FindSubControlByClass(CControlUI* parent, const std::string& className, int index = 0) const;
   // Forgets every reference to a control that is going away (focus, hover, capture, timers,
-  // queued notifications, option groups).
+  // queued notifications, option groups, the name cache).
   void ReapObjects(CControlUI* control);
+  // A control of this window changes its name (called by CControlUI::SetName).
+  void OnControlRenamed(CControlUI* control, const std::string& oldName);
   // Deletes a detached control once the current event has returned.
   void AddDelayedCleanup(CControlUI* control);
 
@@ -218,6 +221,9 @@ class CPaintManagerUI {
   UiPoint mousePos_;
   std::string toolTip_;
   TimerHandle toolTipTimer_ = 0;
+  // Window-wide lookups by name, first found: every entry is alive, attached here and still
+  // carries that (lower-cased) name, because controls leave it when they go or are renamed.
+  mutable std::unordered_map<std::string, CControlUI*> nameCache_;
   std::vector<INotifyUI*> notifiers_;
   std::deque<TNotifyUI> asyncNotify_;
   bool asyncFlushPosted_ = false;

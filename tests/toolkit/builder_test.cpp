@@ -126,6 +126,31 @@ TEST(DialogBuilder, LooksUpControlsByNameClassAndScope) {
   FontTable::ResetSharedFonts();
 }
 
+TEST(DialogBuilder, NameLookupsFollowRenamesAndRemovals) {
+  CPaintManagerUI manager;
+  CDialogBuilder builder;
+  manager.AttachDialog(builder.Create(R"(<VerticalLayout name="root"><HorizontalLayout name="row">
+      <Label name="cell"/></HorizontalLayout><Label name="other"/></VerticalLayout>)", "", nullptr, &manager));
+  CControlUI* cell = manager.FindControl("cell");
+  ASSERT_NE(cell, nullptr);
+  EXPECT_EQ(manager.FindControl("CELL"), cell);  // a second lookup is answered from the cache
+  cell->SetName("renamed");
+  EXPECT_EQ(manager.FindControl("cell"), nullptr);
+  EXPECT_EQ(manager.FindControl("renamed"), cell);
+  manager.FindControl("other");
+  // Removing the row deletes the cell inside it; neither name may still answer.
+  auto* root = static_cast<CContainerUI*>(manager.GetRoot()->GetInterface("Container"));
+  EXPECT_TRUE(root->Remove(manager.FindControl("row")));
+  EXPECT_EQ(manager.FindControl("renamed"), nullptr);
+  EXPECT_EQ(manager.FindControl("row"), nullptr);
+  EXPECT_NE(manager.FindControl("other"), nullptr);
+  // A control taken out but kept by the caller is no longer part of the window.
+  CControlUI* other = manager.FindControl("other");
+  EXPECT_TRUE(root->Remove(other, true));
+  EXPECT_EQ(manager.FindControl("other"), nullptr);
+  delete other;
+}
+
 TEST(DialogBuilder, IncludesFilesAndChildLayouts) {
   SkinFolder skin;
   skin.Write("parts/row.xml", R"(<HorizontalLayout name="row"><Label name="cell" text="c"/></HorizontalLayout>)");
