@@ -61,7 +61,12 @@ bool COrvaneKeyboardDevice::ReadKeyboard() {
   commandChannel.ReadKeyMap(std::span(keyMapBlock).first(commandChannel.DataSize()));
   commandChannel.ReadLedMap(std::span(ledMapBlock).first(commandChannel.DataSize() / 3));
   commandChannel.EndConfig();
-  positionMaps = BuildKeyPositionMaps(keyMapBlock, ledMapBlock, keys);
+  const KeyPositionMaps maps = BuildKeyPositionMaps(keyMapBlock, ledMapBlock, keys);
+  {
+    // Frames read the LED positions under the frame lock.
+    platform::CriticalSectionLock lock(frameLock);
+    positionMaps = maps;
+  }
   for (size_t position = 0; position < kKeyboardPositionCount; ++position) {
     positionToKeyIndex[static_cast<int>(position)] = positionMaps.keyIndex[position];
     positionToLedIndex[static_cast<int>(position)] = positionMaps.ledIndex[position];

@@ -75,8 +75,8 @@ class COrvaneKeyboardDevice : public COrvaneUSBDevice {
   void SetCustomKeyColor(int position);
   // Sends the mode 20 table: the document's custom colours, scaled by brightness.
   int WriteCustomColourTable();
-  // A notification code above 0x402 from a notification thread: a profile change made on
-  // the keyboard.
+  // A notification code above 0x402: a profile change made on the keyboard. Runs on the UI
+  // thread, to which the notification thread hands the code.
   void HandleNotificationCode(uint32_t code);
 
   // The light thread starts: the light modes note the clock.
