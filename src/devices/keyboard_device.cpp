@@ -324,7 +324,7 @@ void COrvaneKeyboardDevice::HandleNotificationCode(uint32_t code) {
 void COrvaneKeyboardDevice::FeedAudioSpectrum(const int32_t* values, size_t count) {
   constexpr size_t kMaxValues = 500;
   constexpr int32_t kLevelTop = 600;
-  constexpr uint32_t kResetBelow = 71;
+  constexpr uint32_t kPulseLevel = KeyboardLightEngine::kAudioRippleLevel;
   constexpr size_t kAudioPulseKey = 51;
   if (values == nullptr) return;
   count = std::min(count, kMaxValues);
@@ -343,7 +343,9 @@ void COrvaneKeyboardDevice::FeedAudioSpectrum(const int32_t* values, size_t coun
   const int64_t scaled = 25 - average * 25 / kLevelTop;
   audioLevelTotal = static_cast<uint32_t>(std::max<int64_t>(0, audioLevelTotal + scaled));
   lightEngine.OnAudioLevel(kAudioPulseKey, audioLevelTotal);
-  if (audioLevelTotal < kResetBelow) audioLevelTotal = 0;
+  // A total that reached the pulse level has started its ripple and begins again; left to
+  // grow, every later block would start another ripple however quiet it was.
+  if (audioLevelTotal >= kPulseLevel) audioLevelTotal = 0;
 }
 
 void COrvaneKeyboardDevice::SetAudioLightParams(const uint32_t* values, size_t count) {

@@ -82,6 +82,28 @@ TEST_F(KeyboardDeviceLightTest, AudioSpectrumIsKeptAndCappedAt25Values) {
   keyboard.FeedAudioSpectrum(nullptr, 500);
 }
 
+TEST_F(KeyboardDeviceLightTest, LoudBlocksAddUpToOneAudioRippleAtATime) {
+  SelectMode(8);  // a ripple mode, so the audio pulse shows on the wave grid
+  auto rippleStarted = [&] {
+    platform::CriticalSectionLock lock(keyboard.FrameLock());
+    return !keyboard.LightEngine().Buffers().wave.Empty();
+  };
+  const std::vector<int32_t> silent(500, 0);   // every band at its top level: adds 0
+  const std::vector<int32_t> loud(500, 2000);  // every band at 0: adds 25 per block
+  for (int i = 0; i < 10; ++i) keyboard.FeedAudioSpectrum(silent.data(), silent.size());
+  EXPECT_FALSE(rippleStarted());
+  keyboard.FeedAudioSpectrum(loud.data(), loud.size());  // 25
+  keyboard.FeedAudioSpectrum(loud.data(), loud.size());  // 50
+  EXPECT_FALSE(rippleStarted());
+  keyboard.FeedAudioSpectrum(loud.data(), loud.size());  // 75: a ripple
+  EXPECT_TRUE(rippleStarted());
+  SelectMode(7);
+  SelectMode(8);  // restarting the mode clears the grid
+  ASSERT_FALSE(rippleStarted());
+  keyboard.FeedAudioSpectrum(loud.data(), loud.size());  // the total began again: 25
+  EXPECT_FALSE(rippleStarted());
+}
+
 // The light thread steps and composes while the UI changes modes, colours and sends frames.
 TEST_F(KeyboardDeviceLightTest, LightThreadAndUiShareTheLightStateSafely) {
   std::atomic<bool> stop{false};
