@@ -61,6 +61,7 @@ bool COrvaneKeyboardDevice::ReadKeyboard() {
   commandChannel.ReadKeyMap(std::span(keyMapBlock).first(commandChannel.DataSize()));
   commandChannel.ReadLedMap(std::span(ledMapBlock).first(commandChannel.DataSize() / 3));
   commandChannel.EndConfig();
+  keyMapRead = true;
   const KeyPositionMaps maps = BuildKeyPositionMaps(keyMapBlock, ledMapBlock, keys);
   {
     // Frames read the LED positions under the frame lock.
@@ -248,7 +249,10 @@ void COrvaneKeyboardDevice::SetKeyAssignments(const std::vector<profiles::KeyAss
 int COrvaneKeyboardDevice::WriteKeyAssignments(const std::vector<profiles::KeyAssignEntry>& list) {
   if (!ChannelOpen()) return 0;
   if (commandChannel.ReadDeviceInfo(deviceInfo) != transport::kResultOk) return 0;
-  const size_t keyBytes = std::min<size_t>(size_t{deviceInfo.Byte(5)} * 3, kKeyBlockSize);
+  // The copy starts from the key map read from this keyboard; without one (or when the key
+  // count changed since) it would overwrite the keyboard's keys with zeros.
+  const size_t keyBytes = size_t{deviceInfo.Byte(5)} * kKeyFunctionSize;
+  if (!keyMapRead || keyBytes != commandChannel.DataSize()) return 0;
   std::vector<uint8_t> copy(keyMapBlock.begin(), keyMapBlock.begin() + keyBytes);
   const Json::Value config = profiles::ReadJsonFile(MacroConfigPath());
   const Json::Value& macros =

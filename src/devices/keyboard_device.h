@@ -128,6 +128,7 @@ class COrvaneKeyboardDevice : public COrvaneUSBDevice {
   profiles::CKeyboardProfiledata profile;
   std::vector<uint8_t> keyMapBlock = std::vector<uint8_t>(kKeyBlockSize, 0);
   std::vector<uint8_t> ledMapBlock = std::vector<uint8_t>(kKeyBlockSize, 0);
+  bool keyMapRead = false;
   ParameterRecord lastRecord{};
   std::atomic<int> activeProfile{0};
   KeyPositionMaps positionMaps{};

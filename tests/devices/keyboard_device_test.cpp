@@ -256,6 +256,16 @@ TEST_F(KeyboardKeyMapTest, MacroReferencesAreRenumberedInFirstUseOrder) {
   EXPECT_EQ(CountOf(sent, kWriteKeyMap), (170 * 3 + 55) / 56);
 }
 
+TEST_F(KeyboardReadTest, KeyAssignmentsAreNotWrittenBeforeTheKeyMapWasRead) {
+  OpenCable();
+  const std::vector<uint8_t> before = Memory(MemoryArea::KeyMap);
+  std::vector<profiles::KeyAssignEntry> list(2);
+  list[0].current = {0, 0x20, 0x00, 0x04};
+  EXPECT_EQ(keyboard.WriteKeyAssignments(list), 0);
+  EXPECT_EQ(CountOf(CommandsSent(), kWriteKeyMap), 0u);
+  EXPECT_EQ(Memory(MemoryArea::KeyMap), before);
+}
+
 TEST_F(KeyboardKeyMapTest, ProfileKeyAssignmentsWriteTheCurrentList) {
   WriteMacroConfig(1);
   std::vector<profiles::KeyAssignEntry> list(3);
