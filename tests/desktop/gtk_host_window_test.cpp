@@ -7,8 +7,7 @@
 #include <memory>
 #include <vector>
 
-#include "toolkit/gtk_host.h"
-#include "xvfb_display.h"
+#include "gtk_test_host.h"
 
 namespace velmora::toolkit {
 namespace {
@@ -37,13 +36,8 @@ class RecordingClient : public HostClient {
 
 class GtkHostWindowTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    ASSERT_TRUE(testing::EnsureDisplay());
-    host_ = GtkHost::Create().release();
-    ASSERT_NE(host_, nullptr);
-  }
-
   void SetUp() override {
+    ASSERT_NE(testing::TestGtkHost(), nullptr);
     HostWindowOptions options;
     options.title = "host window test";
     options.width = 300;
@@ -97,12 +91,9 @@ class GtkHostWindowTest : public ::testing::Test {
     return types;
   }
 
-  static GtkHost* host_;
   RecordingClient client_;
   std::unique_ptr<GtkHostWindow> window_;
 };
-
-GtkHost* GtkHostWindowTest::host_ = nullptr;
 
 TEST_F(GtkHostWindowTest, ShowingPaintsAndReportsTheClientSize) {
   ShowAndWaitForPaint();

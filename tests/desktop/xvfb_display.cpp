@@ -65,6 +65,8 @@ bool StartServer() {
 bool EnsureDisplay() {
   setenv("NO_AT_BRIDGE", "1", 1);
   setenv("GDK_BACKEND", "x11", 1);
+  // File dialogs store their settings; without a session bus they stay in memory.
+  setenv("GSETTINGS_BACKEND", "memory", 1);
   // A private server keeps test windows off the developer's desktop; an existing display is
   // the fallback where Xvfb is missing.
   if (serverPid > 0 || StartServer()) return true;
