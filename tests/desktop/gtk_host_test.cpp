@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "gtk_test_host.h"
+#include "toolkit/gtk_file_dialog.h"
 
 namespace velmora::toolkit {
 namespace {
@@ -60,8 +61,9 @@ gboolean AnswerDialog(gpointer data) {
     visit->upperCaseJsonShown.push_back(Shows(GTK_FILE_FILTER(item->data), "PROFILE.JSON"));
   }
   g_slist_free(filters);
-  if (gchar* name = gtk_file_chooser_get_current_name(chooser)) {
-    visit->currentName = name;
+  if (gtk_file_chooser_get_action(chooser) == GTK_FILE_CHOOSER_ACTION_SAVE) {
+    gchar* name = gtk_file_chooser_get_current_name(chooser);
+    visit->currentName = name ? name : "";
     g_free(name);
   }
   if (gchar* folder = gtk_file_chooser_get_current_folder(chooser)) {
@@ -89,6 +91,20 @@ class GtkHostTest : public ::testing::Test {
   }
   void TearDown() override { std::filesystem::remove_all(folder_); }
 
+  // Runs a dialog on the test folder while AnswerDialog plays the user.
+  bool ShowDialog(FileDialogKind kind, const std::string& filter, const std::string& initialName,
+                  DialogVisit& visit, std::string& path) {
+    FileDialogOptions options;
+    options.filter = filter;
+    options.initialFolder = folder_;
+    options.initialName = initialName;
+    guint poll = g_timeout_add(20, AnswerDialog, &visit);
+    bool chosen = kind == FileDialogKind::Save ? host_->SaveFileDialog(nullptr, options, path)
+                                               : host_->OpenFileDialog(nullptr, options, path);
+    if (!visit.seen) g_source_remove(poll);  // once it has answered, the poll has removed itself
+    return chosen;
+  }
+
   GtkHost* host_ = nullptr;
   std::string folder_;
 };
@@ -97,14 +113,9 @@ TEST_F(GtkHostTest, SaveDialogOffersTheFiltersAndReturnsTheChosenPath) {
   DialogVisit visit;
   visit.accept = true;
   visit.answer = [](GtkFileChooser* chooser) { gtk_file_chooser_set_current_name(chooser, "export.json"); };
-  guint poll = g_timeout_add(20, AnswerDialog, &visit);
-  FileDialogOptions options;
-  options.filter = "Profile Files(*.json)|*.json;|All files (*.*)|*.*||";
-  options.initialFolder = folder_;
-  options.initialName = "profile.json";
   std::string path = "unchanged";
-  EXPECT_TRUE(host_->SaveFileDialog(nullptr, options, path));
-  g_source_remove(poll);  // no-op when it already removed itself
+  EXPECT_TRUE(ShowDialog(FileDialogKind::Save, "Profile Files(*.json)|*.json;|All files (*.*)|*.*||", "profile.json",
+                         visit, path));
   ASSERT_TRUE(visit.seen);
   EXPECT_EQ(visit.filterNames, (std::vector<std::string>{"Profile Files(*.json)", "All files (*.*)"}));
   EXPECT_EQ(visit.upperCaseJsonShown, (std::vector<bool>{true, true}));
@@ -115,14 +126,8 @@ TEST_F(GtkHostTest, SaveDialogOffersTheFiltersAndReturnsTheChosenPath) {
 
 TEST_F(GtkHostTest, CancelledDialogLeavesThePathAndAPatternIsNoInitialName) {
   DialogVisit visit;
-  guint poll = g_timeout_add(20, AnswerDialog, &visit);
-  FileDialogOptions options;
-  options.filter = "(*.png) | *.png |(*.*)|*.*||";
-  options.initialFolder = folder_;
-  options.initialName = "*.png";
   std::string path = "unchanged";
-  EXPECT_FALSE(host_->SaveFileDialog(nullptr, options, path));
-  g_source_remove(poll);
+  EXPECT_FALSE(ShowDialog(FileDialogKind::Save, "(*.png) | *.png |(*.*)|*.*||", "*.png", visit, path));
   ASSERT_TRUE(visit.seen);
   EXPECT_EQ(visit.filterNames, (std::vector<std::string>{"(*.png)", "(*.*)"}));
   EXPECT_EQ(visit.upperCaseJsonShown, (std::vector<bool>{false, true}));
@@ -132,13 +137,8 @@ TEST_F(GtkHostTest, CancelledDialogLeavesThePathAndAPatternIsNoInitialName) {
 
 TEST_F(GtkHostTest, OpenDialogStartsInTheInitialFolder) {
   DialogVisit visit;
-  guint poll = g_timeout_add(20, AnswerDialog, &visit);
-  FileDialogOptions options;
-  options.filter = "Macro Files(*.mac)|*.mac;";
-  options.initialFolder = folder_;
   std::string path;
-  EXPECT_FALSE(host_->OpenFileDialog(nullptr, options, path));
-  g_source_remove(poll);
+  EXPECT_FALSE(ShowDialog(FileDialogKind::Open, "Macro Files(*.mac)|*.mac;", "", visit, path));
   ASSERT_TRUE(visit.seen);
   EXPECT_EQ(visit.filterNames, std::vector<std::string>{"Macro Files(*.mac)"});
   EXPECT_EQ(visit.currentFolder, folder_);
