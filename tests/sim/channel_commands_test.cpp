@@ -39,7 +39,7 @@ TEST_F(ChannelTest, ArgumentlessCommandsSendTheirBarePacket) {
     if (c.command == kCommandEndConfig) {
       EXPECT_FALSE(machine.Firmware(ProductKind::Keyboard).InConfig());
     }
-    EXPECT_EQ(Sent(ProductKind::Keyboard), std::vector<testing::PacketBytes>{ExpectedBare(c.command)}) << c.name;
+    EXPECT_TRUE(SentExactly(ProductKind::Keyboard, std::vector<testing::PacketBytes>{ExpectedBare(c.command)})) << c.name;
   }
   machine.Log().Clear();
   cable.BeginConfig();
@@ -47,7 +47,7 @@ TEST_F(ChannelTest, ArgumentlessCommandsSendTheirBarePacket) {
   beginConfig[0] = 0x04;
   beginConfig[1] = 0x01;
   beginConfig[3] = 0x01;
-  EXPECT_EQ(Sent(ProductKind::Keyboard), std::vector<testing::PacketBytes>{beginConfig});
+  EXPECT_TRUE(SentExactly(ProductKind::Keyboard, std::vector<testing::PacketBytes>{beginConfig}));
   EXPECT_TRUE(machine.Firmware(ProductKind::Keyboard).LightControlAnnounced());
   EXPECT_TRUE(machine.Firmware(ProductKind::Keyboard).InConfig());
 }
@@ -65,7 +65,7 @@ TEST_F(ChannelTest, DeviceInformationIsOneChunkOnTheCableAndTwoThroughTheReceive
     ASSERT_EQ(c.channel->ReadDeviceInfo(info), kResultOk);
     EXPECT_EQ(info.Byte(kInfoKeyCountByte), kKeyboardKeyCount);
     EXPECT_EQ(info.Word(32), 0x0102);
-    EXPECT_EQ(Sent(c.product), ExpectedChunks(kCommandReadDeviceInfo, kInformationSize, c.chunk, 0));
+    EXPECT_TRUE(SentExactly(c.product, ExpectedChunks(kCommandReadDeviceInfo, kInformationSize, c.chunk, 0)));
     EXPECT_EQ(Sent(c.product).size(), c.packets);
   }
 }
@@ -78,8 +78,8 @@ TEST_F(ChannelTest, ParameterRecordRoundTripAtAProfileOffset) {
   ASSERT_EQ(receiver.ReadParams(back, base), kResultOk);
   EXPECT_EQ(back, record);
   EXPECT_EQ(Memory(MemoryArea::Parameters, base, record.size()), record);
-  EXPECT_EQ(Sent(ProductKind::Keyboard), ExpectedChunks(kCommandWriteParams, record.size(), kCableChunk, base, record));
-  EXPECT_EQ(Sent(ProductKind::KeyboardReceiver), ExpectedChunks(kCommandReadParams, record.size(), kReceiverChunk, base));
+  EXPECT_TRUE(SentExactly(ProductKind::Keyboard, ExpectedChunks(kCommandWriteParams, record.size(), kCableChunk, base, record)));
+  EXPECT_TRUE(SentExactly(ProductKind::KeyboardReceiver, ExpectedChunks(kCommandReadParams, record.size(), kReceiverChunk, base)));
 }
 
 TEST_F(ChannelTest, KeyMapOf510BytesTakesTenCablePacketsAndReadsBackThroughTheReceiver) {
@@ -88,14 +88,14 @@ TEST_F(ChannelTest, KeyMapOf510BytesTakesTenCablePacketsAndReadsBackThroughTheRe
   ASSERT_EQ(receiver.SetDataSize(510), 1);
   ASSERT_EQ(cable.WriteKeyMap(keyMap, 0), kResultOk);
   const auto sent = Sent(ProductKind::Keyboard);
-  EXPECT_EQ(sent, ExpectedChunks(kCommandWriteKeyMap, 510, kCableChunk, 0, keyMap));
+  EXPECT_TRUE(SentExactly(ProductKind::Keyboard, ExpectedChunks(kCommandWriteKeyMap, 510, kCableChunk, 0, keyMap)));
   ASSERT_EQ(sent.size(), 10u);
   EXPECT_EQ(sent.back()[kLengthByte], 6);
   EXPECT_EQ(sent.back()[kOffsetByte] | (sent.back()[kOffsetByte + 1] << 8), 504);
   std::vector<uint8_t> back(512);
   ASSERT_EQ(receiver.ReadKeyMap(back), kResultOk);
   EXPECT_EQ(std::vector<uint8_t>(back.begin(), back.begin() + 510), keyMap);
-  EXPECT_EQ(Sent(ProductKind::KeyboardReceiver), ExpectedChunks(kCommandReadKeyMap, 510, kReceiverChunk, 0));
+  EXPECT_TRUE(SentExactly(ProductKind::KeyboardReceiver, ExpectedChunks(kCommandReadKeyMap, 510, kReceiverChunk, 0)));
 }
 
 TEST_F(ChannelTest, KeyMapBankOtherThanZeroIsRefusedBeforeSending) {
@@ -108,21 +108,21 @@ TEST_F(ChannelTest, LedMapReadsADataSizeThirdOfTheKeyMapSize) {
   std::vector<uint8_t> leds(170);
   ASSERT_EQ(cable.ReadLedMap(leds), kResultOk);
   EXPECT_EQ(leds, Memory(MemoryArea::LedMap, 0, 170));
-  EXPECT_EQ(Sent(ProductKind::Keyboard), ExpectedChunks(kCommandReadLedMap, 170, kCableChunk, 0));
+  EXPECT_TRUE(SentExactly(ProductKind::Keyboard, ExpectedChunks(kCommandReadLedMap, 170, kCableChunk, 0)));
 }
 
 TEST_F(ChannelTest, ColourTableLandsAtItsTableOffset) {
   const auto table = Pattern(510, 0x42);
   ASSERT_EQ(cable.WriteColorTable(table, 2, kColorTableSize), kResultOk);
   EXPECT_EQ(Memory(MemoryArea::ColorTables, 2 * kColorTableSize, table.size()), table);
-  EXPECT_EQ(Sent(ProductKind::Keyboard), ExpectedChunks(kCommandWriteColorTable, 510, kCableChunk, 1024, table));
+  EXPECT_TRUE(SentExactly(ProductKind::Keyboard, ExpectedChunks(kCommandWriteColorTable, 510, kCableChunk, 1024, table)));
 }
 
 TEST_F(ChannelTest, LightFrameStreamsOnTheCableAndIsNeverSentThroughTheReceiver) {
   const auto frame = Pattern(510, 0x07);
   ASSERT_EQ(cable.StreamLightFrame(frame), kResultOk);
   EXPECT_EQ(Memory(MemoryArea::LightFrame, 0, frame.size()), frame);
-  EXPECT_EQ(Sent(ProductKind::Keyboard), ExpectedChunks(kCommandStreamLightFrame, 510, kCableChunk, 0, frame));
+  EXPECT_TRUE(SentExactly(ProductKind::Keyboard, ExpectedChunks(kCommandStreamLightFrame, 510, kCableChunk, 0, frame)));
   EXPECT_EQ(receiver.StreamLightFrame(frame), kResultOk);
   EXPECT_TRUE(Sent(ProductKind::KeyboardReceiver).empty());
 }
@@ -131,7 +131,7 @@ TEST_F(ChannelTest, MacroImageLandsInTheMacroArea) {
   const auto image = Pattern(300, 0xAA);
   ASSERT_EQ(receiver.WriteMacroData(image), kResultOk);
   EXPECT_EQ(Memory(MemoryArea::Macro, 0, image.size()), image);
-  EXPECT_EQ(Sent(ProductKind::KeyboardReceiver), ExpectedChunks(kCommandWriteMacroData, 300, kReceiverChunk, 0, image));
+  EXPECT_TRUE(SentExactly(ProductKind::KeyboardReceiver, ExpectedChunks(kCommandWriteMacroData, 300, kReceiverChunk, 0, image)));
 }
 
 TEST_F(ChannelTest, ShootingImageGoesIn56ByteChunksOnBothConnections) {
@@ -144,8 +144,8 @@ TEST_F(ChannelTest, ShootingImageGoesIn56ByteChunksOnBothConnections) {
   const auto expected = ExpectedChunks(kCommandWriteShootData, 2920, 56, 0, image);
   ASSERT_EQ(expected.size(), 53u);
   EXPECT_EQ(expected.back()[kLengthByte], 8);
-  EXPECT_EQ(Sent(ProductKind::Mouse), expected);
-  EXPECT_EQ(Sent(ProductKind::MouseReceiver), expected);
+  EXPECT_TRUE(SentExactly(ProductKind::Mouse, expected));
+  EXPECT_TRUE(SentExactly(ProductKind::MouseReceiver, expected));
   EXPECT_EQ(Memory(MemoryArea::Shooting, 0, image.size(), ProductKind::Mouse), image);
 }
 
@@ -153,7 +153,7 @@ TEST_F(ChannelTest, StatusIsReadInOnePacketFromItsOffset) {
   std::vector<uint8_t> status(6);
   ASSERT_EQ(cable.ReadStatus(status, 0), kResultOk);
   EXPECT_EQ(status, Memory(MemoryArea::Status, 0, 6));
-  EXPECT_EQ(Sent(ProductKind::Keyboard), ExpectedChunks(kCommandReadStatus, 6, kCableChunk, 0));
+  EXPECT_TRUE(SentExactly(ProductKind::Keyboard, ExpectedChunks(kCommandReadStatus, 6, kCableChunk, 0)));
   CDeviceChannel headset;
   ASSERT_TRUE(Open(headset, ProductKind::Headset));
   ASSERT_EQ(headset.ReadStatus(status, 0), kResultOk);
@@ -166,8 +166,8 @@ TEST_F(ChannelTest, QueryLinkAsksOnlyTheReceiver) {
   EXPECT_TRUE(receiver.QueryLink());
   machine.Product(ProductKind::KeyboardReceiver).SetLinked(false);
   EXPECT_FALSE(receiver.QueryLink());
-  EXPECT_EQ(Sent(ProductKind::KeyboardReceiver),
-            (std::vector<testing::PacketBytes>{ExpectedBare(kCommandQueryLink), ExpectedBare(kCommandQueryLink)}));
+  EXPECT_TRUE(SentExactly(ProductKind::KeyboardReceiver,
+                          {ExpectedBare(kCommandQueryLink), ExpectedBare(kCommandQueryLink)}));
 }
 
 TEST_F(ChannelTest, EveryCommandThroughAnUnlinkedReceiverIsUnreachableAfterOnePacket) {

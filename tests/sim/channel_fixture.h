@@ -2,12 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <span>
 #include <vector>
 
 #include "platform/hid_backend.h"
 #include "sim/command_packet.h"
 #include "sim/simulated_machine.h"
+#include "sim/traffic_log.h"
 #include "transport/device_channel.h"
 
 namespace velmora::sim::testing {
@@ -68,6 +70,19 @@ class ChannelTest : public ::testing::Test {
     return channel.OpenInterface(connection, machine.Product(kind).CommandPath()) == 1;
   }
   std::vector<PacketBytes> Sent(ProductKind kind) { return machine.Log().CommandPackets(kind); }
+  // The product received exactly these command packets, in this order; a mismatch names the
+  // first differing packet in hexadecimal.
+  ::testing::AssertionResult SentExactly(ProductKind kind, const std::vector<PacketBytes>& expected) {
+    const auto sent = Sent(kind);
+    for (size_t i = 0; i < std::max(sent.size(), expected.size()); ++i) {
+      if (i < sent.size() && i < expected.size() && sent[i] == expected[i]) continue;
+      return ::testing::AssertionFailure()
+             << "packet " << i << " of " << sent.size() << " sent (" << expected.size() << " expected)\n  sent:     "
+             << (i < sent.size() ? HexBytes(sent[i]) : "none") << "\n  expected: "
+             << (i < expected.size() ? HexBytes(expected[i]) : "none");
+    }
+    return ::testing::AssertionSuccess();
+  }
   std::vector<uint8_t> Memory(MemoryArea area, size_t offset, size_t length, ProductKind kind = ProductKind::Keyboard) {
     const auto all = machine.Firmware(kind).Snapshot(area);
     return {all.begin() + static_cast<std::ptrdiff_t>(offset),
