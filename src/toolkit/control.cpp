@@ -69,6 +69,21 @@ CControlUI* CControlUI::FindControl(const FindPredicate& match, uint32_t flags) 
   return match(this) ? this : nullptr;
 }
 
+CControlUI* CControlUI::FindSubControl(const std::string& name) {
+  if (name.empty()) return nullptr;
+  return FindControl([&name](CControlUI* c) { return EqualsNoCase(c->GetName(), name); }, UIFIND_ME_FIRST);
+}
+
+CControlUI* CControlUI::FindSubControlByClass(const std::string& className, int index) {
+  int seen = 0;
+  return FindControl(
+      [&](CControlUI* c) {
+        if (!EqualsNoCase(c->GetClass(), className) && c->GetInterface(className) == nullptr) return false;
+        return seen++ == index;
+      },
+      UIFIND_ME_FIRST);
+}
+
 void CControlUI::Init() { DoInit(); }
 
 std::string CControlUI::GetText() const { return ResolveText(m_sText, m_bResourceText); }

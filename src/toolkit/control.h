@@ -69,6 +69,11 @@ class CControlUI {
   virtual void SetManager(CPaintManagerUI* manager, CControlUI* parent, bool init = true);
   // The depth-first walk used by every lookup; returns the first match or null.
   virtual CControlUI* FindControl(const FindPredicate& match, uint32_t flags);
+  // This control or the first of its descendants, in document order, with the name (ASCII
+  // case-insensitive) or of the class (class name or interface name); the index-th match for
+  // classes. Work on detached subtrees too. Null when none.
+  CControlUI* FindSubControl(const std::string& name);
+  CControlUI* FindSubControlByClass(const std::string& className, int index = 0);
   void Init();
   virtual void DoInit() {}
 

@@ -130,9 +130,7 @@ void CPaintManagerUI::OnControlRenamed(CControlUI* control, const std::string& o
 CControlUI* CPaintManagerUI::FindControl(UiPoint point) const { return FindSubControlByPoint(root_, point); }
 
 CControlUI* CPaintManagerUI::FindSubControlByName(CControlUI* parent, const std::string& name) const {
-  if (parent == nullptr || name.empty()) return nullptr;
-  // Document order: a container comes before its children.
-  return parent->FindControl([&name](CControlUI* c) { return EqualsNoCase(c->GetName(), name); }, UIFIND_ME_FIRST);
+  return parent != nullptr ? parent->FindSubControl(name) : nullptr;
 }
 
 CControlUI* CPaintManagerUI::FindSubControlByPoint(CControlUI* parent, UiPoint point) const {
@@ -142,14 +140,7 @@ CControlUI* CPaintManagerUI::FindSubControlByPoint(CControlUI* parent, UiPoint p
 }
 
 CControlUI* CPaintManagerUI::FindSubControlByClass(CControlUI* parent, const std::string& className, int index) const {
-  if (parent == nullptr) return nullptr;
-  int seen = 0;
-  return parent->FindControl(
-      [&](CControlUI* c) {
-        if (!EqualsNoCase(c->GetClass(), className) && c->GetInterface(className) == nullptr) return false;
-        return seen++ == index;
-      },
-      UIFIND_ME_FIRST);
+  return parent != nullptr ? parent->FindSubControlByClass(className, index) : nullptr;
 }
 
 void CPaintManagerUI::ReapObjects(CControlUI* control) {

@@ -254,6 +254,20 @@ class GaugeCallback : public IDialogBuilderCallback {
   }
 };
 
+TEST(DialogBuilder, DetachedSubtreesAnswerLookupsThemselves) {
+  CDialogBuilder builder;
+  std::unique_ptr<CControlUI> page(builder.Create(R"(<VerticalLayout name="page"><TabLayout name="tabs">
+      <Container name="tab0"/><HorizontalLayout name="tab1"><Button name="deep_btn"/></HorizontalLayout>
+    </TabLayout></VerticalLayout>)"));
+  ASSERT_NE(page, nullptr);
+  EXPECT_EQ(page->FindSubControl("page"), page.get());
+  EXPECT_EQ(page->FindSubControl("DEEP_BTN")->GetClass(), "ButtonUI");
+  EXPECT_EQ(page->FindSubControlByClass("TabLayout")->GetName(), "tabs");
+  EXPECT_EQ(page->FindSubControlByClass("HorizontalLayoutUI")->GetName(), "tab1");
+  EXPECT_EQ(page->FindSubControl(""), nullptr);
+  EXPECT_EQ(page->FindSubControl("missing"), nullptr);
+}
+
 TEST(DialogBuilder, CreatesCustomControlsThroughCallbackAndFactory) {
   CControlFactory::GetInstance().RegistControl("CFactoryGaugeUI", [] { return new Gauge("factory"); });
   GaugeCallback callback;
