@@ -26,15 +26,12 @@ namespace velmora::devices {
 
 inline constexpr int kMaxKeyCount = 170;
 inline constexpr int kMaxLedCount = 170;
-inline constexpr int kKeyPositionCount = 170;
 // Key-press fade entries are addressed by key index 1-170.
 inline constexpr size_t kFadeEntryCount = 171;
 inline constexpr size_t kMarqueeSize = 23;
 // The first 25 spectrum values (100 bytes) are kept.
 inline constexpr size_t kAudioInputSize = 25;
 inline constexpr size_t kAudioLightParamCount = 6;
-// The position maps' mark for "no key" / "no LED".
-inline constexpr uint8_t kNoIndex = 255;
 
 // The base of every device family: identity, command and notification channels, light state
 // and software light effects, key buttons and LEDs, and the folders of the device's data.
