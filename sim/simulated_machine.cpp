@@ -29,6 +29,14 @@ void SimulatedMachine::Plug(ProductKind kind) { Product(kind).Plug(bus_); }
 
 void SimulatedMachine::Unplug(ProductKind kind) { Product(kind).Unplug(); }
 
+bool SimulatedMachine::SwitchProfileOnDevice(ProductKind kind, uint8_t profile) {
+  constexpr uint8_t kProfileReport = 0x10;
+  const uint8_t value = static_cast<uint8_t>(profile & 0x0F);
+  const uint8_t activeProfile[] = {value};
+  Firmware(kind).Load(MemoryArea::Parameters, 0, activeProfile);
+  return Product(kind).SendProfileReport(kProfileReport, value);
+}
+
 SimulatedProduct& SimulatedMachine::Product(ProductKind kind) {
   return *products_[static_cast<size_t>(kind)];
 }

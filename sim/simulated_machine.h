@@ -33,6 +33,11 @@ class SimulatedMachine {
   // The firmware a product's command collection reaches (for a receiver, the device behind it).
   DeviceFirmware& Firmware(ProductKind kind) { return *FirmwareOf(kind); }
 
+  // The user switches profile on the device itself: the active profile byte (parameter
+  // offset 0) becomes profile and the product reports it on its notification collection
+  // (code 0x10nn with the profile in the low bits). False while the product is unplugged.
+  bool SwitchProfileOnDevice(ProductKind kind, uint8_t profile);
+
   std::shared_ptr<platform::VirtualHidBus> Bus() const { return bus_; }
   TrafficLog& Log() { return *log_; }
 

@@ -75,6 +75,20 @@ TEST_F(BusTest, MouseProfileReportCarriesKindAndValue) {
   EXPECT_EQ(report, (std::array<uint8_t, 3>{3, 0x31, 17}));
 }
 
+TEST_F(BusTest, ProfileSwitchedOnTheDeviceIsStoredAndReported) {
+  auto notifications = OpenPath(machine.Product(ProductKind::KeyboardReceiver).NotificationPath());
+  auto cable = OpenCommand(ProductKind::Keyboard);
+  ASSERT_TRUE(notifications && cable);
+  ASSERT_TRUE(machine.SwitchProfileOnDevice(ProductKind::KeyboardReceiver, 3));
+  std::array<uint8_t, 3> report{};
+  size_t transferred = 0;
+  ASSERT_EQ(notifications->Read(report, transferred, kReadTimeoutMs), HidIoStatus::Ok);
+  EXPECT_EQ(report, (std::array<uint8_t, 3>{3, 0x03, 0x10}));
+  EXPECT_EQ(Exchange(*cable, Request(kCommandReadParams, 1, 0))[kDataByte], 3) << "one keyboard behind both";
+  machine.Unplug(ProductKind::MousePad);
+  EXPECT_FALSE(machine.SwitchProfileOnDevice(ProductKind::MousePad, 1));
+}
+
 TEST_F(BusTest, HeadsetTakesCommandsAndLightReportsOnItsOneCollection) {
   auto headset = OpenCommand(ProductKind::Headset);
   ASSERT_TRUE(headset);
