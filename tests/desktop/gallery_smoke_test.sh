@@ -57,13 +57,24 @@ wait_for 30 has_line '^ready$' || fail "the gallery did not come up ($(cat "$out
 window=$(timeout 20 xdotool search --sync --name '^VELMORA gallery$' | head -n1)
 [ -n "$window" ] || fail "no gallery window on the display"
 
-# click NAME: clicks the middle of the named control, as the gallery reported its layout.
-click() {
+# centre NAME: sets cx, cy to the middle of the named control, as the gallery reported it.
+centre() {
   local rect
   rect=$(grep -m1 "^layout $1 " "$log") || fail "the gallery has no control $1"
   set -- $rect
-  local x=$(( ($3 + $5) / 2 )) y=$(( ($4 + $6) / 2 ))
-  xdotool mousemove --window "$window" "$x" "$y" click 1
+  cx=$(( ($3 + $5) / 2 ))
+  cy=$(( ($4 + $6) / 2 ))
+}
+
+# click NAME [BUTTON]: clicks the middle of the named control (button 1 unless given).
+click() {
+  centre "$1"
+  xdotool mousemove --window "$window" "$cx" "$cy" click "${2:-1}"
+}
+
+double_click() {
+  centre "$1"
+  xdotool mousemove --window "$window" "$cx" "$cy" click --repeat 2 --delay 80 1
 }
 
 expect() {
@@ -104,6 +115,27 @@ click gallery_list_2
 expect '^notify itemselect sender=gallery_list wparam=1 '
 click gallery_palette
 expect '^notify colorchanged sender=gallery_palette '
+# A quick second click is a double click; the wheel scrolls the list.
+double_click gallery_list_3
+expect '^notify itemactivate sender=gallery_list_3 '
+click gallery_list 5
+expect '^notify scroll sender=gallery_list '
+
+# Dragging: the slider's thumb reports while it moves; the caption moves the window.
+centre gallery_slider
+xdotool mousemove --window "$window" "$cx" "$cy" mousedown 1 mousemove --window "$window" $((cx - 60)) "$cy" mouseup 1
+expect '^notify movevaluechanged sender=gallery_slider '
+before=$(xdotool getwindowgeometry "$window" | grep Position)
+xdotool mousemove --window "$window" 300 20 mousedown 1
+sleep 0.2
+xdotool mousemove_relative 20 20
+sleep 0.1
+xdotool mousemove_relative 20 20
+sleep 0.2
+xdotool mouseup 1
+sleep 0.3
+after=$(xdotool getwindowgeometry "$window" | grep Position)
+[ "$before" != "$after" ] || fail "dragging the caption did not move the window ($before)"
 
 # The combo opens its drop-down window; a click on the second item selects it.
 click gallery_combo
