@@ -13,8 +13,6 @@ rm -f "$log" "$out/display" "$out/gallery.png"
 
 export NO_AT_BRIDGE=1 GDK_BACKEND=x11
 unset DBUS_SESSION_BUS_ADDRESS WAYLAND_DISPLAY
-# The gallery is stopped with a signal; leak reports of a killed process mean nothing.
-export ASAN_OPTIONS=${ASAN_OPTIONS:-}:detect_leaks=0
 
 xvfb_pid=
 gallery_pid=
