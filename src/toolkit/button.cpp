@@ -30,37 +30,11 @@ void CButtonUI::SetEnabled(bool enabled) {
 }
 
 void CButtonUI::DoEvent(TEventUI& event) {
-  if (UpdateHotState(event, buttonState_)) return;
-  switch (event.Type) {
-    case UiEventType::KeyDown:
-      if (IsKeyboardEnabled() && (event.chKey == keys::kReturn || event.chKey == ' ')) {
-        Activate();
-        return;
-      }
-      break;
-    case UiEventType::ButtonDown:
-    case UiEventType::DblClick:
-      if (m_rcItem.Contains(event.ptMouse) && IsEnabled()) {
-        buttonState_ |= UISTATE_PUSHED | UISTATE_CAPTURED;
-        Invalidate();
-      }
-      return;
-    case UiEventType::MouseMove:
-      if ((buttonState_ & UISTATE_CAPTURED) != 0) {
-        const bool inside = m_rcItem.Contains(event.ptMouse);
-        buttonState_ = inside ? (buttonState_ | UISTATE_PUSHED) : (buttonState_ & ~UISTATE_PUSHED);
-        Invalidate();
-      }
-      return;
-    case UiEventType::ButtonUp:
-      if ((buttonState_ & UISTATE_CAPTURED) != 0) {
-        buttonState_ &= ~(UISTATE_PUSHED | UISTATE_CAPTURED);
-        Invalidate();
-        if (m_rcItem.Contains(event.ptMouse)) Activate();
-      }
-      return;
-    default:
-      break;
+  if (UpdateHotState(event, buttonState_) || TrackPress(event, buttonState_)) return;
+  if (event.Type == UiEventType::KeyDown && IsKeyboardEnabled() &&
+      (event.chKey == keys::kReturn || event.chKey == ' ')) {
+    Activate();
+    return;
   }
   CLabelUI::DoEvent(event);
 }

@@ -135,21 +135,8 @@ CControlUI* CComboUI::FindControl(const FindPredicate& match, uint32_t flags) {
 }
 
 void CComboUI::DoEvent(TEventUI& event) {
-  if (UpdateHotState(event, buttonState_)) return;
+  if (UpdateHotState(event, buttonState_) || TrackPress(event, buttonState_)) return;
   switch (event.Type) {
-    case UiEventType::ButtonDown:
-      if (IsEnabled() && m_rcItem.Contains(event.ptMouse)) {
-        buttonState_ |= UISTATE_PUSHED | UISTATE_CAPTURED;
-        Invalidate();
-      }
-      return;
-    case UiEventType::ButtonUp:
-      if ((buttonState_ & UISTATE_CAPTURED) != 0) {
-        buttonState_ &= ~(UISTATE_PUSHED | UISTATE_CAPTURED);
-        Invalidate();
-        if (m_rcItem.Contains(event.ptMouse)) Activate();
-      }
-      return;
     case UiEventType::KeyDown:
       if (event.chKey == keys::kReturn || event.chKey == ' ') {
         Activate();

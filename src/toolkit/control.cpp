@@ -397,6 +397,34 @@ bool CControlUI::UpdateHotState(const TEventUI& event, uint32_t& state) {
   return true;
 }
 
+bool CControlUI::TrackPress(const TEventUI& event, uint32_t& state) {
+  switch (event.Type) {
+    case UiEventType::ButtonDown:
+    case UiEventType::DblClick:
+      if (m_rcItem.Contains(event.ptMouse) && IsEnabled()) {
+        state |= UISTATE_PUSHED | UISTATE_CAPTURED;
+        Invalidate();
+      }
+      return true;
+    case UiEventType::MouseMove:
+      if ((state & UISTATE_CAPTURED) != 0) {
+        const bool inside = m_rcItem.Contains(event.ptMouse);
+        state = inside ? (state | UISTATE_PUSHED) : (state & ~UISTATE_PUSHED);
+        Invalidate();
+      }
+      return true;
+    case UiEventType::ButtonUp:
+      if ((state & UISTATE_CAPTURED) != 0) {
+        state &= ~(UISTATE_PUSHED | UISTATE_CAPTURED);
+        Invalidate();
+        if (m_rcItem.Contains(event.ptMouse)) Activate();  // last: the handler may remove this control
+      }
+      return true;
+    default:
+      return false;
+  }
+}
+
 bool CControlUI::DoPaint(cairo_t* cr, const UiRect& rcPaint) {
   m_rcPaint = m_rcItem.Intersect(rcPaint);
   if (m_rcPaint.IsEmpty()) return true;

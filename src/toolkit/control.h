@@ -202,6 +202,10 @@ class CControlUI {
   // Keeps UISTATE_HOT in state for mouse enter and leave (enter only while enabled) and
   // repaints; true when the event was one of the two.
   bool UpdateHotState(const TEventUI& event, uint32_t& state);
+  // The press of a push control: a press inside (while enabled) sets UISTATE_PUSHED and
+  // UISTATE_CAPTURED, moving out and back clears and sets UISTATE_PUSHED, and a release still
+  // inside calls Activate. True when the event was part of a press.
+  bool TrackPress(const TEventUI& event, uint32_t& state);
 
   CPaintManagerUI* m_pManager = nullptr;
   CControlUI* m_pParent = nullptr;
