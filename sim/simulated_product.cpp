@@ -141,33 +141,37 @@ VirtualWriteResult SimulatedProduct::OnCommand(std::span<const uint8_t> report) 
   std::lock_guard answer(answerMutex_);
   const Packet request = ToPacket(report);
   const std::optional<Fault> fault = faults_.Take(CommandOf(request));
-  if (fault && fault->kind == FaultKind::FailWrite) return VirtualWriteResult::Failed;
-  if (fault && fault->kind == FaultKind::StallWrite) return VirtualWriteResult::Stalled;
+  const auto hit = [&fault](FaultKind kind) { return fault && fault->kind == kind; };
+  if (hit(FaultKind::FailWrite)) return VirtualWriteResult::Failed;
+  if (hit(FaultKind::StallWrite)) return VirtualWriteResult::Stalled;
   const bool checksumOk = ChecksumMatches(request);
   if (!checksumOk) ++badChecksums_;
-
-  if (fault && fault->kind == FaultKind::NoReply) return VirtualWriteResult::Accepted;
-  if (fault && fault->kind == FaultKind::UnplugBeforeReply) {
+  if (hit(FaultKind::NoReply)) return VirtualWriteResult::Accepted;
+  if (hit(FaultKind::UnplugBeforeReply)) {
     Unplug();
     return VirtualWriteResult::Accepted;
   }
-  if (fault && fault->kind == FaultKind::UnlinkBeforeReply) SetLinked(false);
-  Packet reply;
-  if (fault && fault->kind == FaultKind::ErrorStatus) {
-    reply = MakeReply(request, fault->status);
-    SealPacket(reply);
-  } else if (!checksumOk && rejectBadChecksum_.load()) {
-    reply = MakeReply(request, kStatusError);
-    SealPacket(reply);
-  } else {
-    reply = firmware_->Respond(request);
-  }
-  if (fault && fault->kind == FaultKind::StrayReply) {
+  if (hit(FaultKind::UnlinkBeforeReply)) SetLinked(false);
+  const Packet reply = Answer(request, fault, checksumOk);
+  if (hit(FaultKind::StrayReply)) {
     const Packet stray = StrayReply(fault->strayCommand, CommandOf(request));
     for (int i = 0; i < fault->strayReplies; ++i) Deliver(CommandInterfaceNumber(), stray);
   }
   Deliver(CommandInterfaceNumber(), reply);
   return VirtualWriteResult::Accepted;
+}
+
+Packet SimulatedProduct::Answer(const Packet& request, const std::optional<Fault>& fault, bool checksumOk) {
+  std::optional<uint8_t> refusal;
+  if (fault && fault->kind == FaultKind::ErrorStatus) {
+    refusal = fault->status;
+  } else if (!checksumOk && rejectBadChecksum_.load()) {
+    refusal = kStatusError;
+  }
+  if (!refusal) return firmware_->Respond(request);
+  Packet reply = MakeReply(request, *refusal);
+  SealPacket(reply);
+  return reply;
 }
 
 bool SimulatedProduct::Deliver(uint8_t interfaceNumber, std::span<const uint8_t> report) {

@@ -4,10 +4,12 @@
 #include <cstdint>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <span>
 #include <vector>
 
 #include "platform/virtual_hid.h"
+#include "sim/command_packet.h"
 #include "sim/command_responder.h"
 #include "sim/fault_injector.h"
 #include "sim/headset_light_state.h"
@@ -75,6 +77,9 @@ class SimulatedProduct : public std::enable_shared_from_this<SimulatedProduct> {
   platform::VirtualWriteResult OnReport(uint8_t interfaceNumber, std::span<const uint8_t> report,
                                         bool controlPipe);
   platform::VirtualWriteResult OnCommand(std::span<const uint8_t> report);
+  // The reply to a request that reaches the firmware: a refusal for an error-status fault or
+  // a rejected checksum, else the firmware's answer.
+  Packet Answer(const Packet& request, const std::optional<Fault>& fault, bool checksumOk);
   bool Deliver(uint8_t interfaceNumber, std::span<const uint8_t> report);
   std::string PathOf(uint8_t interfaceNumber, uint16_t collection) const;
 
