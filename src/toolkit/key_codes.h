@@ -8,6 +8,7 @@ namespace velmora::toolkit::keys {
 
 inline constexpr uint32_t kBackSpace = 0xFF08;
 inline constexpr uint32_t kTab = 0xFF09;
+inline constexpr uint32_t kLeftTab = 0xFE20;  // Shift+Tab as X reports it
 inline constexpr uint32_t kReturn = 0xFF0D;
 inline constexpr uint32_t kEscape = 0xFF1B;
 inline constexpr uint32_t kHome = 0xFF50;

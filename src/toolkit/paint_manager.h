@@ -204,6 +204,8 @@ class CPaintManagerUI {
   void HandleButtonDown(const HostInputEvent& input);
   void HandleButtonUp(const HostInputEvent& input);
   void HandleKey(const HostInputEvent& input);
+  // Moves the focus to the next (or previous) visible, enabled tab stop in document order.
+  void MoveFocusByTab(bool forward);
   void HandleWheel(const HostInputEvent& input);
   bool TryStartCaptionMove(UiPoint point, CControlUI* control);
   void StartToolTipTimer();

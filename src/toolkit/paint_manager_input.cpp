@@ -2,6 +2,10 @@
 
 #include "toolkit/paint_manager.h"
 
+#include <algorithm>
+
+#include "toolkit/key_codes.h"
+
 namespace velmora::toolkit {
 namespace {
 
@@ -175,7 +179,33 @@ void CPaintManagerUI::HandleButtonUp(const HostInputEvent& input) {
   target->DoEvent(event);
 }
 
+void CPaintManagerUI::MoveFocusByTab(bool forward) {
+  if (root_ == nullptr) return;
+  std::vector<CControlUI*> stops;
+  root_->FindControl(
+      [&stops](CControlUI* c) {
+        if ((c->GetControlFlags() & UIFLAG_TABSTOP) != 0 && c->IsEnabled()) stops.push_back(c);
+        return false;
+      },
+      UIFIND_VISIBLE | UIFIND_ME_FIRST);
+  if (stops.empty()) return;
+  auto current = std::find(stops.begin(), stops.end(), focus_);
+  size_t next = 0;
+  if (current != stops.end()) {
+    const size_t at = static_cast<size_t>(current - stops.begin());
+    next = forward ? (at + 1) % stops.size() : (at + stops.size() - 1) % stops.size();
+  } else if (!forward) {
+    next = stops.size() - 1;
+  }
+  SetFocus(stops[next]);
+}
+
 void CPaintManagerUI::HandleKey(const HostInputEvent& input) {
+  const bool tab = input.keySym == keys::kTab || input.keySym == keys::kLeftTab;
+  if (tab && input.type == HostInputType::KeyDown && (input.modifiers & (kModControl | kModAlt)) == 0) {
+    MoveFocusByTab(input.keySym == keys::kTab && (input.modifiers & kModShift) == 0);
+    return;
+  }
   if (focus_ == nullptr) return;
   const UiEventType type = input.type == HostInputType::KeyDown ? UiEventType::KeyDown : UiEventType::KeyUp;
   TEventUI event = MakeEvent(type, focus_, input);

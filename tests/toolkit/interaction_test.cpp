@@ -235,6 +235,27 @@ TEST_F(Interaction, EditPlacesTheCaretWhereClicked) {
   EXPECT_EQ(edit->GetText(), "Xa--defgh");
 }
 
+TEST_F(Interaction, TabMovesTheFocusThroughVisibleEnabledStops) {
+  TestWindow& w = Open(R"(<VerticalLayout><Edit name="r" height="24"/><Label name="passive" height="24"/>
+      <Edit name="off" height="24" enabled="false"/><Container height="24" visible="false"><Edit name="hidden"/></Container>
+      <Button name="g" height="24"/><Edit name="b" height="24"/><Control/></VerticalLayout>)");
+  auto focusName = [&w] {
+    CControlUI* focus = w.GetPaintManager().GetFocus();
+    return focus != nullptr ? focus->GetName() : std::string("(none)");
+  };
+  Screen().KeyPress(keys::kTab);
+  EXPECT_EQ(focusName(), "r");
+  Screen().KeyPress(keys::kTab);
+  EXPECT_EQ(focusName(), "g");
+  Screen().KeyPress(keys::kTab);
+  EXPECT_EQ(focusName(), "b");
+  Screen().KeyPress(keys::kTab);
+  EXPECT_EQ(focusName(), "r");  // wraps round
+  Screen().KeyPress(keys::kLeftTab, kModShift);
+  EXPECT_EQ(focusName(), "b");
+  EXPECT_EQ(w.Count(kNotifyKillFocus, "r"), 2u);
+}
+
 TEST_F(Interaction, RichEditWrapsAndTakesLineBreaks) {
   TestWindow& w = Open(R"(<VerticalLayout><RichEdit name="r" height="80" wantreturn="true" tipvalue="Type here"/>
       <RichEdit name="plain" height="40"/><Control/></VerticalLayout>)");
