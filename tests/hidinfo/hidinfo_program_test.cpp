@@ -91,12 +91,12 @@ TEST_F(HidinfoProgram, SimulateListsTheElevenSupportedInterfaces) {
   EXPECT_NE(run.output.find("# simulated: 26 interfaces, 11 supported"), std::string::npos) << run.output;
   EXPECT_NE(run.output.find("#vid_320f&pid_505b&mi_01&col04 vendor=0x320f product=0x505b interface=1 "
                             "collection=4 usage_page=0xff1c usage=0x0092 input_len=64 output_len=64 "
-                            "feature_len=0 supported=row 0 (keyboard, command)"),
+                            "feature_len=0 access=read-write supported=row 0 (keyboard, command)"),
             std::string::npos)
       << run.output;
   EXPECT_NE(run.output.find("#vid_0c76&pid_1630&mi_03 vendor=0x0c76 product=0x1630 interface=3 collection=0 "
                             "usage_page=0x000c usage=0x0001 input_len=64 output_len=64 feature_len=0 "
-                            "supported=row 10 (headset, command)"),
+                            "access=read-write supported=row 10 (headset, command)"),
             std::string::npos)
       << run.output;
 }

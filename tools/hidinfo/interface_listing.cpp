@@ -42,6 +42,7 @@ InterfaceInfo Inspect(platform::HidBackend& backend, const std::string& path) {
   info.supportedRow = devices::FindSupportedInterface(
       info.attributes.vendorId, info.attributes.productId, info.interfaceNumber,
       info.collectionNumber, info.caps.usagePage, info.caps.usage);
+  info.readWrite = backend.Open(path, platform::HidOpenFlags{.read = true, .write = true}) != nullptr;
   return info;
 }
 
@@ -59,12 +60,19 @@ std::string FormatInterface(const InterfaceInfo& info) {
   char fields[256];
   std::snprintf(fields, sizeof fields,
                 " vendor=0x%04x product=0x%04x interface=%u collection=%u usage_page=0x%04x "
-                "usage=0x%04x input_len=%u output_len=%u feature_len=%u ",
+                "usage=0x%04x input_len=%u output_len=%u feature_len=%u access=%s ",
                 info.attributes.vendorId, info.attributes.productId, info.interfaceNumber,
                 info.collectionNumber, info.caps.usagePage, info.caps.usage,
                 info.caps.inputReportByteLength, info.caps.outputReportByteLength,
-                info.caps.featureReportByteLength);
+                info.caps.featureReportByteLength, info.readWrite ? "read-write" : "denied");
   return info.path + fields + SupportedText(info.supportedRow);
+}
+
+bool SupportedInterfaceDenied(const std::vector<InterfaceInfo>& interfaces) {
+  for (const auto& info : interfaces) {
+    if (info.supportedRow >= 0 && !info.readWrite) return true;
+  }
+  return false;
 }
 
 }  // namespace velmora::hidinfo

@@ -17,6 +17,7 @@ struct InterfaceInfo {
   uint16_t collectionNumber = 0;  // from "&col" in the path, 0 without
   platform::HidpCaps caps;
   int supportedRow = -1;  // the supported-interface table row it matches, -1 for none
+  bool readWrite = false;  // the program may open it for reading and writing
 };
 
 // Lists and opens (without read or write access) every interface of the backend. False when
@@ -25,8 +26,13 @@ bool ListInterfaces(platform::HidBackend& backend, std::vector<InterfaceInfo>& o
 
 // One line per interface:
 //   <path> vendor=0xVVVV product=0xPPPP interface=I collection=C usage_page=0xUUUU
-//   usage=0xUUUU input_len=I output_len=O feature_len=F supported=row N (<family>, <kind>)
+//   usage=0xUUUU input_len=I output_len=O feature_len=F access=read-write|denied
+//   supported=row N (<family>, <kind>)
 // ending in "supported=no" for no row, or "<path> cannot be opened" when it did not open.
 std::string FormatInterface(const InterfaceInfo& info);
+
+// True when some supported interface is there but cannot be opened for reading and writing
+// (the usual cause: the udev rule is not installed).
+bool SupportedInterfaceDenied(const std::vector<InterfaceInfo>& interfaces);
 
 }  // namespace velmora::hidinfo

@@ -70,6 +70,10 @@ int PrintInterfaces(velmora::platform::HidBackend& backend, const char* source) 
     if (info.supportedRow >= 0) ++supported;
   }
   std::printf("# %s: %zu interfaces, %d supported\n", source, interfaces.size(), supported);
+  if (velmora::hidinfo::SupportedInterfaceDenied(interfaces)) {
+    std::printf("# a supported device cannot be opened for reading and writing: install the udev rule\n"
+                "# 70-velmora-q7-pro.rules (make install does), then unplug and replug the device\n");
+  }
   return supported;
 }
 
