@@ -2,6 +2,9 @@
 
 #include <unistd.h>
 
+#include <filesystem>
+#include <system_error>
+
 #include "platform/paths.h"
 #include "profiles/json_access.h"
 #include "profiles/json_file.h"
@@ -17,6 +20,14 @@ constexpr const char* kLightList = "LightList";
 constexpr const char* kKeyList = "KeyList";
 constexpr const char* kAssignment = "Assignment";
 constexpr const char* kDefaultAssignment = "DefaultAssignment";
+
+// A document that exists but does not parse is about to be replaced by the repair: keep the
+// user's text beside it as "<path>.broken" so a hand edit with a typo is not lost.
+void KeepUnreadableDocument(const std::string& path) {
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(path, ec) || std::filesystem::file_size(path, ec) == 0) return;
+  std::filesystem::copy_file(path, path + ".broken", std::filesystem::copy_options::overwrite_existing, ec);
+}
 
 // "Device"[index] of a document, null when it has none.
 Json::Value DeviceEntry(const Json::Value& document, Json::ArrayIndex index) {
@@ -97,10 +108,12 @@ void CBasicProfiledata::SetConfigPath(const std::string& path) {
 
 Json::Value CBasicProfiledata::ReadEntryInto(const std::string& path, Json::Value& entry) {
   Json::Value document = ReadJsonFile(path);
+  const bool unreadable = document.isNull();
   entry = DeviceEntry(document, profileIndex_);
   if (entry.isNull()) {
     entry = DeviceEntry(ReadJsonFile(defaultPath_), profileIndex_);
     if (!entry.isNull() && PutDeviceEntry(document, profileIndex_, entry)) {
+      if (unreadable) KeepUnreadableDocument(path);
       WriteDocument(document, path);
     }
   }

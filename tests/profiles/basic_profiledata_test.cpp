@@ -57,6 +57,20 @@ TEST_F(BasicProfiledataTest, DocumentWithoutItsEntryIsRepairedFromTheDefault) {
   }
 }
 
+TEST_F(BasicProfiledataTest, UnreadableDocumentIsKeptAsideBeforeTheRepairReplacesIt) {
+  const std::string typo = R"({"profilename": "Mine" "Device": [{"LightInfo": {"Red": 9}}]})";
+  WriteText(profilePath(), typo);
+  EXPECT_EQ(profile.ReadEntry(profilePath())["LightInfo"]["SelectItem"].asInt(), 6);
+  EXPECT_EQ(ReadText(profilePath() + ".broken"), typo);
+  EXPECT_EQ(ParseText(ReadText(profilePath()))["Device"][0]["LightInfo"]["Red"].asInt(), 200);
+
+  // A readable document that merely lacks its entry leaves no copy behind.
+  std::filesystem::remove(profilePath() + ".broken");
+  WriteText(profilePath(), R"({"Device": []})");
+  profile.ReadEntry(profilePath());
+  EXPECT_FALSE(std::filesystem::exists(profilePath() + ".broken"));
+}
+
 TEST_F(BasicProfiledataTest, MissingDocumentIsCreatedHoldingOnlyDevice) {
   profile.ReadEntry(profilePath());
   const Json::Value written = ParseText(ReadText(profilePath()));
