@@ -107,6 +107,17 @@ xdotool type --delay 20 "abc"
 xdotool key Return
 expect '^notify textchanged sender=gallery_edit '
 expect '^notify return sender=gallery_edit '
+# Tab moves the focus on; text copied from one edit is pasted into the rich edit through the
+# clipboard.
+xdotool key Tab
+expect '^notify setfocus sender=gallery_number_edit '
+sleep 0.5  # a click on the same spot within the double-click time would be a double click
+click gallery_edit
+expect '^notify setfocus sender=gallery_edit '
+xdotool key ctrl+a ctrl+c
+click gallery_richedit
+xdotool key ctrl+v
+expect '^notify textchanged sender=gallery_richedit '
 click gallery_slider
 expect '^notify valuechanged sender=gallery_slider '
 click gallery_list_2
