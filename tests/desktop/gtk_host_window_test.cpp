@@ -206,5 +206,16 @@ TEST_F(GtkHostWindowTest, WheelNotchesAndCursorChanges) {
   EXPECT_NE(gdk_window_get_cursor(gtk_widget_get_window(Area())), nullptr);
 }
 
+TEST_F(GtkHostWindowTest, ToolTipTextIsShownAndCleared) {
+  ShowAndWaitForPaint();
+  window_->ShowToolTip("Minimise", {0, 0, 10, 10});
+  gchar* text = gtk_widget_get_tooltip_text(Area());
+  ASSERT_NE(text, nullptr);
+  EXPECT_STREQ(text, "Minimise");
+  g_free(text);
+  window_->ShowToolTip("", {});
+  EXPECT_EQ(gtk_widget_get_tooltip_text(Area()), nullptr);
+}
+
 }  // namespace
 }  // namespace velmora::toolkit
