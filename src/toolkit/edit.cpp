@@ -93,8 +93,7 @@ std::string CEditUI::GetSelText() const {
 }
 
 void CEditUI::ReplaceSel(const std::string& text) {
-  InsertText(text);
-  TextEdited();
+  if (InsertText(text)) TextEdited();
 }
 
 void CEditUI::DeleteSelection() {
@@ -103,17 +102,21 @@ void CEditUI::DeleteSelection() {
   caret_ = anchor_ = lo;
 }
 
-void CEditUI::InsertText(const std::string& raw) {
+bool CEditUI::InsertText(const std::string& raw) {
   std::string text = numberOnly_ ? DigitsOnly(raw) : raw;
   if ((textStyle_ & DT_SINGLELINE) != 0) {
     text.erase(std::remove_if(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; }), text.end());
   }
+  // Input with nothing this edit accepts (letters pasted into a number field) leaves the
+  // selection as it was rather than deleting it.
+  if (text.empty() && !raw.empty()) return false;
   DeleteSelection();
   const size_t length = Utf8Length(m_sText), limit = static_cast<size_t>(maxChar_);
   const size_t room = limit > length ? limit - length : 0;
   text.resize(Utf8OffsetOfChar(text, room));
   m_sText.insert(caret_, text);
   caret_ = anchor_ = caret_ + text.size();
+  return true;
 }
 
 void CEditUI::TextEdited() {
@@ -247,8 +250,7 @@ void CEditUI::DoEvent(TEventUI& event) {
       return;
     case UiEventType::Char:
       if (IsEnabled() && !readOnly_) {
-        InsertText(event.text);
-        TextEdited();
+        if (InsertText(event.text)) TextEdited();
       }
       return;
     case UiEventType::KillFocus:

@@ -59,7 +59,8 @@ class CEditUI : public CLabelUI {
   size_t OffsetAtPoint(UiPoint point) const;
   // Handles the editing keys; true when the key was one of them.
   virtual bool HandleKey(const TEventUI& event);
-  void InsertText(const std::string& text);
+  // Replaces the selection with the part of text this edit accepts; false when it took none.
+  bool InsertText(const std::string& text);
   void DeleteSelection();
   bool HasSelection() const { return caret_ != anchor_; }
   void MoveCaret(size_t offset, bool extend);

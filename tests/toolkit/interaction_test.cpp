@@ -187,6 +187,13 @@ TEST_F(Interaction, EditTypesFiltersLimitsAndReportsFocus) {
   EXPECT_EQ(w.Count(kNotifyTextChanged, "num"), 2u);
   Screen().KeyPress(keys::kBackSpace);
   EXPECT_EQ(edit->GetText(), "123");
+  // Letters pasted over a selection are refused without deleting what was selected.
+  host_.SetClipboardText("abc");
+  Screen().KeyPress('a', kModControl);
+  Screen().KeyPress('v', kModControl);
+  EXPECT_EQ(edit->GetText(), "123");
+  EXPECT_EQ(w.Count(kNotifyTextChanged, "num"), 3u);
+  Screen().KeyPress(keys::kEnd);
   Screen().TypeText("9");
   Screen().KeyPress(keys::kReturn);
   EXPECT_EQ(w.Count(kNotifyReturn, "num"), 1u);
