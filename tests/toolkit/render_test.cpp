@@ -6,6 +6,7 @@
 #include "skin_fixture.h"
 #include "test_window.h"
 #include "toolkit/label.h"
+#include "toolkit/list.h"
 #include "toolkit/option.h"
 #include "toolkit/progress.h"
 
@@ -173,6 +174,25 @@ TEST_F(Render, HigherDpiDrawsLarger) {
   EXPECT_EQ(shot.At(14, 20), kWhite);  // the left edge moved from 10 to 15
   EXPECT_EQ(shot.At(160, 50), kRed);   // 15 + 150 wide, 15 + 45 high
   EXPECT_EQ(shot.At(166, 20), kWhite);
+}
+
+TEST_F(Render, ScrolledListDrawsThePartlyVisibleFirstRow) {
+  std::string body = R"(<VerticalLayout><List name="list" height="100" bkcolor="#FFFFFFFF">)";
+  for (int i = 0; i < 8; ++i) {
+    body += "<ListLabelElement name=\"row" + std::to_string(i) + "\" height=\"25\" bkcolor=\"" +
+            (i % 2 == 0 ? "#FFFF0000" : "#FF0000FF") + "\"/>";
+  }
+  body += "</List><Control/></VerticalLayout>";
+  TestWindow& w = Open(body);
+  auto* list = w.FindAs<CListUI>("list", "List");
+  Screen()->Wheel(20, 50, -120);
+  ASSERT_GT(list->GetScrollPos().cy, 0);
+  ASSERT_NE(list->GetScrollPos().cy % 25, 0);  // the first visible row is cut by the top edge
+  const UiRect inner = list->GetPos();
+  const int firstRow = list->GetScrollPos().cy / 25;
+  Snapshot shot(Screen());
+  EXPECT_EQ(shot.At(inner.left + 10, inner.top + 1), firstRow % 2 == 0 ? kRed : kBlue);
+  EXPECT_EQ(shot.At(inner.left + 10, inner.bottom - 2), ((list->GetScrollPos().cy + 98) / 25) % 2 == 0 ? kRed : kBlue);
 }
 
 TEST_F(Render, SaveSnapshotWritesAPng) {
