@@ -4,6 +4,7 @@
 
 #include "devices/keyboard_colour_table.h"
 #include "devices/keyboard_key_assignments.h"
+#include "devices/keyboard_light_audio.h"
 #include "devices/keyboard_light_frame.h"
 #include "platform/clock.h"
 #include "profiles/json_file.h"
@@ -327,7 +328,6 @@ void COrvaneKeyboardDevice::HandleNotificationCode(uint32_t code) {
 
 void COrvaneKeyboardDevice::FeedAudioSpectrum(const int32_t* values, size_t count) {
   constexpr size_t kMaxValues = 500;
-  constexpr int32_t kLevelTop = 600;
   constexpr uint32_t kPulseLevel = KeyboardLightEngine::kAudioRippleLevel;
   constexpr size_t kAudioPulseKey = 51;
   if (values == nullptr) return;
@@ -337,15 +337,7 @@ void COrvaneKeyboardDevice::FeedAudioSpectrum(const int32_t* values, size_t coun
   std::copy_n(values, std::min(count, audioInput.size()), audioInput.begin());
   lightEngine.SetAudioBands(audioInput);
   if (lightSettings.mode == kAudioMode && audioStyle.load() == kAudioStyleWithoutLevels) return;
-  int64_t sum = 0;
-  for (const int32_t v : audioInput) {
-    int64_t level = kLevelTop - int64_t{v} * kLevelTop / 2000;
-    if (level > kLevelTop) level = 500;
-    sum += level;
-  }
-  const int64_t average = sum / static_cast<int64_t>(audioInput.size());
-  const int64_t scaled = 25 - average * 25 / kLevelTop;
-  audioLevelTotal = static_cast<uint32_t>(std::max<int64_t>(0, audioLevelTotal + scaled));
+  audioLevelTotal += static_cast<uint32_t>(AudioLoudness(audioInput));
   lightEngine.OnAudioLevel(kAudioPulseKey, audioLevelTotal);
   // A total that reached the pulse level has started its ripple and begins again; left to
   // grow, every later block would start another ripple however quiet it was.

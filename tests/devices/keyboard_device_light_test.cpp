@@ -102,6 +102,15 @@ TEST_F(KeyboardDeviceLightTest, LoudBlocksAddUpToOneAudioRippleAtATime) {
   ASSERT_FALSE(rippleStarted());
   keyboard.FeedAudioSpectrum(loud.data(), loud.size());  // the total began again: 25
   EXPECT_FALSE(rippleStarted());
+
+  // Bands beyond the top of the range count as loud as the top, never louder.
+  SelectMode(7);
+  SelectMode(8);
+  const std::vector<int32_t> overdriven(500, 5000);
+  keyboard.FeedAudioSpectrum(overdriven.data(), overdriven.size());  // 50
+  EXPECT_FALSE(rippleStarted());
+  keyboard.FeedAudioSpectrum(overdriven.data(), overdriven.size());  // 75: a ripple
+  EXPECT_TRUE(rippleStarted());
 }
 
 // The light thread steps and composes while the UI changes modes, colours and sends frames.
